@@ -1,0 +1,51 @@
+#include "InputCheck.h"
+
+#include <charconv>
+
+namespace zodiac {
+
+namespace {
+
+InputCheckResult Refuse(std::string_view message, FocusTarget focus) {
+    return InputCheckResult{false, std::string(message), focus};
+}
+
+// The year as a number; a text that is no number counts as no year, which is never a leap year.
+std::optional<int> YearNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+InputCheckResult ValidateInput(std::string_view nameText, SexChoice sex, int dayPosition, int monthPosition,
+                               std::string_view yearText) {
+    if (nameText.empty())
+        return Refuse(MsgEnterName, FocusTarget::NameBox);
+    if (sex == SexChoice::None)
+        return Refuse(MsgSpecifySex, FocusTarget::ProceedButton);
+
+    if (monthPosition == 1) {
+        const auto year = YearNumber(yearText);
+        const bool leap = year && *year % 4 == 0;
+        const int firstBadDay = leap ? 29 : 28; // positions: 29 is "30", 28 is "29"
+        if (dayPosition >= firstBadDay && dayPosition <= 30)
+            return Refuse(MsgFebruaryDate, FocusTarget::Nowhere);
+    }
+
+    const bool thirtyDayMonth =
+        monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
+    if (thirtyDayMonth && dayPosition == 30)
+        return Refuse(MsgThirtyDayMonth, FocusTarget::Nowhere);
+
+    return InputCheckResult{};
+}
+
+} // namespace zodiac
