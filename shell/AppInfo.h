@@ -1,0 +1,12 @@
+#pragma once
+
+namespace zodiac {
+
+// Caption of every message box.
+inline constexpr const char* ApplicationTitle = "Nerro Chinese Zodiac Software";
+// Caption of every window.
+inline constexpr const char* WindowCaption = "Nerro Chinese Zodiac Software v2.15";
+// The executable's base name as built; the settings area and the single-instance lock follow it.
+inline constexpr const char* ExecutableBaseName = "NerroFreeChineseZodiacSoftware";
+
+} // namespace zodiac
