@@ -1,0 +1,39 @@
+#include "StartApplication.h"
+
+#include "EndApplication.h"
+#include "UpdateReminder.h"
+#include "frmMain.h"
+#include "frmSignDetails.h"
+
+int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
+    std::uniform_int_distribution<int> die(1, 6);
+    const int drawn = die(generator);
+    window.BringBrandLabelToFront(drawn % 2 == 1);
+    return drawn;
+}
+
+ApplicationFlow::ApplicationFlow(std::uint32_t seed, QObject* parent) : QObject(parent), m_generator(seed) {}
+
+void ApplicationFlow::StartApplication(const QDate& today) {
+    zodiac::ShowUpdateReminder(today);
+    frmMain* window = ShowMainWindow();
+    intCoBrandRandomNumber = CoBrand_Randomize(*window, m_generator);
+}
+
+frmMain* ApplicationFlow::ShowMainWindow() {
+    auto* window = new frmMain(m_reading, m_table);
+    connect(window, &frmMain::proceeded, this, &ApplicationFlow::ShowSignDetails);
+    connect(window, &frmMain::endRequested, this, [] { zodiac::EndApplication(); });
+    m_main = window;
+    window->show();
+    return window;
+}
+
+frmSignDetails* ApplicationFlow::ShowSignDetails() {
+    auto* window = new frmSignDetails(m_reading);
+    connect(window, &frmSignDetails::backRequested, this, &ApplicationFlow::ShowMainWindow);
+    connect(window, &frmSignDetails::endRequested, this, [] { zodiac::EndApplication(); });
+    m_details = window;
+    window->show();
+    return window;
+}

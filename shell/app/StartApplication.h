@@ -1,0 +1,41 @@
+#pragma once
+#include "NewYearTable.h"
+#include "ZodiacReading.h"
+#include "frmMain.h"
+#include "frmSignDetails.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <random>
+
+// Draws 1 to 6; odd puts the co-brand offer on top, even the full-brand offer. Returns the number drawn.
+int CoBrand_Randomize(frmMain& window, std::mt19937& generator);
+
+// Owns the reading and the New Year table for the whole run and wires the two windows' hand-overs,
+// since the windows themselves never know each other.
+class ApplicationFlow : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ApplicationFlow(std::uint32_t seed, QObject* parent = nullptr);
+
+    // The start-up sequence after the single-instance check: reminder, main window, brand draw.
+    void StartApplication(const QDate& today);
+
+    frmMain* ShowMainWindow();
+    frmSignDetails* ShowSignDetails();
+
+    frmMain* MainWindow() const { return m_main; }
+    frmSignDetails* SignDetails() const { return m_details; }
+    const zodiac::ZodiacReading& Reading() const { return m_reading; }
+    int LastCoBrandNumber() const { return intCoBrandRandomNumber; }
+
+private:
+    zodiac::ZodiacReading m_reading;
+    zodiac::NewYearTable m_table{};
+    std::mt19937 m_generator;
+    int intCoBrandRandomNumber = 0;
+    QPointer<frmMain> m_main;
+    QPointer<frmSignDetails> m_details;
+};

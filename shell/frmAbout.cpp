@@ -1,0 +1,122 @@
+#include "frmAbout.h"
+
+#include "AppIcon.h"
+#include "AppInfo.h"
+#include "BrandTexts.h"
+#include "LinkLabel.h"
+#include "Twips.h"
+#include "WebLinks.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zodiac {
+
+namespace {
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setWindowIcon(ApplicationIcon());
+    QFont windowFont(QStringLiteral("Verdana"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+    setFixedSize(TwipsRect(0, 0, 7110, 3285).size());
+
+    // Created first so it is first in the tab order and has the focus on opening.
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    PlaceTwips(cmdOK, 5775, 2880, 1260, 345);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setAccessibleName(QString::fromUtf8(ApplicationTitle));
+    picIcon->setPixmap(ApplicationIcon().pixmap(32, 32));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(picIcon, 210, 150, 480, 480);
+
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), QString::fromUtf8(WindowCaption));
+    QFont titleFont;
+    titleFont.setPointSizeF(9.75);
+    titleFont.setBold(true);
+    Label2->setFont(titleFont);
+    Label2->setWordWrap(false);
+    PlaceTwips(Label2, 780, 150, 3750, 240);
+
+    Label1 = MakeLabel(this, QStringLiteral("Label1"), AboutDescriptionText());
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(Label1, 810, 510, 6225, 1215);
+
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + WebSiteAddress(), Qt::blue, this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    PlaceTwips(lblHomePage, 2985, 1680, 4050, 195);
+
+    Label3 = MakeLabel(this, QStringLiteral("Label3"), AboutOfferText());
+    QFont boldFont;
+    boldFont.setBold(true);
+    Label3->setFont(boldFont);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(Label3, 150, 2040, 6885, 435);
+
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), Qt::blue, this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    PlaceTwips(lblCoBrand, 4680, 2460, 2355, 195);
+
+    Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->setFrameShadow(QFrame::Sunken);
+    PlaceTwips(Line2, -60, 2790, 7140, 30);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
+    cmdOK->setFocus();
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        cmdOK->setFocus();
+    }
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::lblHomePage_Click() {
+    OpenWebPage(QStringLiteral("home-page"));
+}
+
+void frmAbout::lblCoBrand_Click() {
+    OpenWebPage(QStringLiteral("fully-branded"));
+}
+
+} // namespace zodiac

@@ -1,0 +1,117 @@
+#include "EndApplication.h"
+#include "StartApplication.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+class tst_ApplicationFlow : public QObject {
+    Q_OBJECT
+
+    int endings = 0;
+
+    static void Proceed(frmMain* window) {
+        window->findChild<QLineEdit*>("txtName")->setText(QStringLiteral("Lee"));
+        window->findChild<QRadioButton*>("optSex_1")->setChecked(true);
+        window->findChild<QComboBox*>("cboYear")->setCurrentIndex(44);
+        window->cmdProceed_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static bool FullBrandOnTop(frmMain* window) {
+        auto* label = window->findChild<QLabel*>("lblFullBrand");
+        return label->parentWidget()->childAt(label->geometry().center()) == label;
+    }
+
+private slots:
+    void init() {
+        endings = 0;
+        zodiac::SetEndApplicationHook([this] { ++endings; });
+    }
+
+    void cleanup() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!window->parentWidget())
+                window->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void handOversNeverEnd_data() {
+        QTest::addColumn<bool>("backByMenu");
+        QTest::newRow("Back button") << false;
+        QTest::newRow("Back menu") << true;
+    }
+
+    void handOversNeverEnd() {
+        QFETCH(bool, backByMenu);
+        ApplicationFlow flow(7);
+        flow.ShowMainWindow();
+        for (int round = 0; round < 3; ++round) {
+            frmMain* main = flow.MainWindow();
+            QVERIFY(main);
+            QCOMPARE(main->findChild<QComboBox*>("cboYear")->count(), 84);
+            QCOMPARE(main->findChild<QComboBox*>("cboDate")->currentText(), QStringLiteral("1"));
+            QVERIFY(main->findChild<QLineEdit*>("txtName")->text().isEmpty());
+            QVERIFY(!main->findChild<QRadioButton*>("optSex_1")->isChecked());
+            QVERIFY(FullBrandOnTop(main));
+            Proceed(main);
+            QVERIFY(!flow.MainWindow());
+            frmSignDetails* details = flow.SignDetails();
+            QVERIFY(details && details->isVisible());
+            QCOMPARE(flow.Reading().YearText, std::string("1980"));
+            if (backByMenu)
+                details->findChild<QAction*>("mnuBack")->trigger();
+            else
+                details->cmdBack_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!flow.SignDetails());
+        }
+        QCOMPARE(endings, 0);
+    }
+
+    void closeEndsOnce_data() {
+        QTest::addColumn<bool>("onDetails");
+        QTest::newRow("main window") << false;
+        QTest::newRow("details window") << true;
+    }
+
+    void closeEndsOnce() {
+        QFETCH(bool, onDetails);
+        ApplicationFlow flow(7);
+        flow.ShowMainWindow();
+        if (onDetails) {
+            Proceed(flow.MainWindow());
+            flow.SignDetails()->close();
+        } else {
+            flow.MainWindow()->close();
+        }
+        QCOMPARE(endings, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!flow.MainWindow());
+        QVERIFY(!flow.SignDetails());
+    }
+
+    void coBrandAboutHalf() {
+        ApplicationFlow flow(1);
+        frmMain* window = flow.ShowMainWindow();
+        std::mt19937 generator(20261208);
+        int coBrandOnTop = 0;
+        constexpr int draws = 2000;
+        for (int i = 0; i < draws; ++i) {
+            const int drawn = CoBrand_Randomize(*window, generator);
+            QVERIFY(drawn >= 1 && drawn <= 6);
+            QCOMPARE(!FullBrandOnTop(window), drawn % 2 == 1);
+            coBrandOnTop += FullBrandOnTop(window) ? 0 : 1;
+        }
+        QVERIFY(coBrandOnTop > draws * 40 / 100 && coBrandOnTop < draws * 60 / 100);
+    }
+};
+
+QTEST_MAIN(tst_ApplicationFlow)
+#include "tst_applicationflow.moc"

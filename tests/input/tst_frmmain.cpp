@@ -1,0 +1,464 @@
+#include "EndApplication.h"
+#include "FileDialogs.h"
+#include "MessageBox.h"
+#include "RecordFile.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <vector>
+
+using zodiac::MessageAnswer;
+using zodiac::MessageIcon;
+using zodiac::ShownMessage;
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private:
+    zodiac::ZodiacReading reading;
+    zodiac::NewYearTable table{};
+    std::vector<ShownMessage> messages;
+    QString nextFile;
+    int fileDialogs = 0;
+    QTemporaryDir dir;
+
+    // A reading from an earlier run, so that "nothing changed" is visible.
+    static zodiac::ZodiacReading EarlierReading() {
+        const auto text = [](const char* value) {
+            return QString::fromLatin1(value).toStdString();
+        };
+        zodiac::ZodiacReading earlier;
+        earlier.Name = text("Earlier");
+        earlier.Sex = text("Female");
+        earlier.DayText = text("5");
+        earlier.MonthName = text("May");
+        earlier.YearText = text("1950");
+        earlier.Sign = text("Tiger");
+        earlier.Element = text("Metal");
+        earlier.RulingPlanet = text("Planet");
+        return earlier;
+    }
+    static bool SameReading(const zodiac::ZodiacReading& a, const zodiac::ZodiacReading& b) {
+        return a.Name == b.Name && a.Sex == b.Sex && a.DayText == b.DayText && a.MonthName == b.MonthName &&
+               a.YearText == b.YearText && a.BirthDate == b.BirthDate && a.Sign == b.Sign &&
+               a.Element == b.Element && a.RulingPlanet == b.RulingPlanet;
+    }
+
+    template <typename T> static T* Find(QWidget* window, const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("control %s missing", name);
+        return found;
+    }
+
+    static void Enter(frmMain* window, const QString& name, int sex, int day, int month,
+                      const QString& year) {
+        Find<QLineEdit>(window, "txtName")->setText(name);
+        if (sex >= 0)
+            Find<QRadioButton>(window, sex == 0 ? "optSex_0" : "optSex_1")->setChecked(true);
+        Find<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+        Find<QComboBox>(window, "cboMonth")->setCurrentIndex(month - 1);
+        QComboBox* years = Find<QComboBox>(window, "cboYear");
+        years->setCurrentIndex(years->findText(year));
+    }
+
+    QString WriteRecord(const QString& fileName, const QByteArray& bytes) {
+        QFile file(dir.filePath(fileName));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write test record");
+        return file.fileName();
+    }
+
+    static void CheckFreshWindow(frmMain* window) {
+        QComboBox* days = Find<QComboBox>(window, "cboDate");
+        QComboBox* months = Find<QComboBox>(window, "cboMonth");
+        QComboBox* years = Find<QComboBox>(window, "cboYear");
+        QCOMPARE(days->count(), 31);
+        QCOMPARE(months->count(), 12);
+        QCOMPARE(years->count(), 84);
+        QCOMPARE(days->itemText(30), QStringLiteral("31"));
+        QCOMPARE(months->itemText(11), QStringLiteral("December"));
+        QCOMPARE(years->itemText(83), QStringLiteral("2019"));
+        QCOMPARE(days->currentText(), QStringLiteral("1"));
+        QCOMPARE(months->currentText(), QStringLiteral("January"));
+        QCOMPARE(years->currentText(), QStringLiteral("1936"));
+        QVERIFY(Find<QLineEdit>(window, "txtName")->text().isEmpty());
+        QVERIFY(!Find<QRadioButton>(window, "optSex_0")->isChecked());
+        QVERIFY(!Find<QRadioButton>(window, "optSex_1")->isChecked());
+        QVERIFY(!Find<QPushButton>(window, "cmdProceed")->isDefault());
+        QVERIFY(!Find<QPushButton>(window, "cmdProceed")->autoDefault());
+        QVERIFY(!Find<QPushButton>(window, "cmdOpen")->autoDefault());
+        // As laid out, the full-brand offer is the one on top.
+        QGroupBox* frame = Find<QGroupBox>(window, "fraFullBrand");
+        QLabel* fullBrand = Find<QLabel>(window, "lblFullBrand");
+        QCOMPARE(frame->childAt(fullBrand->geometry().center()), fullBrand);
+    }
+
+private slots:
+    void init() {
+        reading = EarlierReading();
+        messages.clear();
+        fileDialogs = 0;
+        nextFile.clear();
+        zodiac::SetMessageAnswerer([this](const ShownMessage& shown) {
+            messages.push_back(shown);
+            return MessageAnswer::Ok;
+        });
+        zodiac::SetFileDialogAnswerer([this](const zodiac::FileDialogRequest& request) {
+            ++fileDialogs;
+            if (request.kind != zodiac::FileDialogRequest::Open ||
+                request.title != QStringLiteral("Select the source file") ||
+                request.filter != QStringLiteral("Nerro Free Chinese Astrology (*.str)"))
+                qFatal("unexpected open dialog");
+            return nextFile;
+        });
+        zodiac::SetEndApplicationHook([] {});
+    }
+
+    void cleanup() {
+        // Deleting one window deletes its own pop-ups, so hold them by guarded pointers.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            windows.append(window);
+        for (const QPointer<QWidget>& window : windows)
+            if (window && !window->parentWidget())
+                window->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void loadsFreshControls() {
+        auto* window = new frmMain(reading, table);
+        window->show();
+        CheckFreshWindow(window);
+        QCOMPARE(window->focusWidget(), Find<QLineEdit>(window, "txtName"));
+        QCOMPARE(window->size(), QSize(330, 274));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Nerro Chinese Zodiac Software v2.15"));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(Find<QComboBox>(window, "cboDate")->accessibleName(), QStringLiteral("Birth day"));
+        QCOMPARE(Find<QComboBox>(window, "cboMonth")->accessibleName(), QStringLiteral("Birth month"));
+        QCOMPARE(Find<QComboBox>(window, "cboYear")->accessibleName(), QStringLiteral("Birth year"));
+        QCOMPARE(Find<QLineEdit>(window, "txtName")->accessibleName(), QStringLiteral("Name"));
+        QCOMPARE(Find<QPushButton>(window, "cmdProceed")->accessibleName(), QStringLiteral("Proceed"));
+        QCOMPARE(Find<QPushButton>(window, "cmdOpen")->accessibleName(),
+                 QStringLiteral("Open Previously Saved Record"));
+        // The table is built at load, so a reading can be made right away.
+        QCOMPARE(table[0].Sign, std::string_view("Rat"));
+        QCOMPARE(Find<QGroupBox>(window, "fraDetails")->geometry(), QRect(5, 36, 323, 113));
+        QCOMPARE(Find<QLineEdit>(window, "txtName")->geometry(), QRect(70, 18, 247, 23));
+    }
+
+    void validationMessages_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("sex");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+
+        const QString name = QStringLiteral("Name");
+        const QString feb = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        QTest::newRow("empty name, no sex") << QString() << -1 << 1 << 1 << "1980"
+                                            << "Please Enter Your Name"
+                                            << "txtName";
+        QTest::newRow("no sex") << name << -1 << 1 << 1 << "1980"
+                                << "Please Specify Your Sex"
+                                << "cmdProceed";
+        QTest::newRow("29 Feb 1937") << name << 0 << 29 << 2 << "1937" << feb << "";
+        QTest::newRow("30 Feb 2000") << name << 1 << 30 << 2 << "2000" << feb << "";
+        QTest::newRow("31 Apr") << name << 0 << 31 << 4 << "1980" << thirty << "";
+        QTest::newRow("31 Jun") << name << 0 << 31 << 6 << "1980" << thirty << "";
+        QTest::newRow("31 Sep") << name << 1 << 31 << 9 << "1980" << thirty << "";
+        QTest::newRow("31 Nov") << name << 1 << 31 << 11 << "1980" << thirty << "";
+    }
+
+    void validationMessages() {
+        QFETCH(QString, name);
+        QFETCH(int, sex);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(QString, year);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+
+        auto* window = new frmMain(reading, table);
+        window->show();
+        QSignalSpy proceeded(window, &frmMain::proceeded);
+        QSignalSpy ended(window, &frmMain::endRequested);
+        Enter(window, name, sex, day, month, year);
+        // Start the focus elsewhere, so that a move shows.
+        Find<QComboBox>(window, "cboYear")->setFocus();
+        window->cmdProceed_Click();
+
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages[0].text, message);
+        QCOMPARE(messages[0].icon, MessageIcon::Information);
+        QVERIFY(!messages[0].yesNo);
+        const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cboYear") : focus;
+        QCOMPARE(window->focusWidget()->objectName(), expectedFocus);
+        QVERIFY(SameReading(reading, EarlierReading()));
+        QCOMPARE(proceeded.count(), 0);
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(window->isVisible());
+    }
+
+    void readingsThroughWindow_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("sex");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("element");
+
+        QTest::newRow("1 Jan 1936") << "Ann" << 1 << 1 << 1 << "1936"
+                                    << "Rat"
+                                    << "Fire";
+        QTest::newRow("29 Feb 1936") << "Ann" << 1 << 29 << 2 << "1936"
+                                     << "Rat"
+                                     << "Fire";
+        QTest::newRow("10 Feb 1937") << "Bob" << 0 << 10 << 2 << "1937"
+                                     << "Rat"
+                                     << "Fire";
+        QTest::newRow("11 Feb 1937") << "Bob" << 0 << 11 << 2 << "1937"
+                                     << "Ox"
+                                     << "Fire";
+        QTest::newRow("28 Jan 1960") << "Cy" << 0 << 28 << 1 << "1960"
+                                     << "Rat"
+                                     << "Metal";
+        QTest::newRow("23 Jan 2001") << "Di" << 1 << 23 << 1 << "2001"
+                                     << "Dragon"
+                                     << "Metal";
+        QTest::newRow("24 Jan 2001") << "Di" << 1 << 24 << 1 << "2001"
+                                     << "Snake"
+                                     << "Metal";
+        QTest::newRow("6 Feb 2008") << "Ed" << 0 << 6 << 2 << "2008"
+                                    << "Pig"
+                                    << "Fire";
+        QTest::newRow("31 Dec 2008") << "Ed" << 0 << 31 << 12 << "2008"
+                                     << "Rat"
+                                     << "Earth";
+        QTest::newRow("31 Dec 2019") << "  Fay  " << 1 << 31 << 12 << "2019"
+                                     << "Pig"
+                                     << "Earth";
+        QTest::newRow("blank name") << "   " << 0 << 31 << 3 << "1980"
+                                    << "Monkey"
+                                    << "Metal";
+    }
+
+    void readingsThroughWindow() {
+        QFETCH(QString, name);
+        QFETCH(int, sex);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(QString, year);
+        QFETCH(QString, sign);
+        QFETCH(QString, element);
+
+        QPointer<frmMain> window = new frmMain(reading, table);
+        window->show();
+        QSignalSpy proceeded(window.data(), &frmMain::proceeded);
+        QSignalSpy ended(window.data(), &frmMain::endRequested);
+        int endings = 0;
+        zodiac::SetEndApplicationHook([&endings] { ++endings; });
+        Enter(window, name, sex, day, month, year);
+        QTest::mouseClick(Find<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+
+        QVERIFY(messages.empty());
+        QCOMPARE(proceeded.count(), 1);
+        QCOMPARE(ended.count(), 0);
+        QCOMPARE(endings, 0);
+        QCOMPARE(QString::fromStdString(reading.Name), name.trimmed());
+        QCOMPARE(QString::fromStdString(reading.Sex),
+                 sex == 0 ? QStringLiteral("Male") : QStringLiteral("Female"));
+        QCOMPARE(QString::fromStdString(reading.DayText), QString::number(day));
+        QCOMPARE(QString::fromStdString(reading.YearText), year);
+        QCOMPARE(QString::fromStdString(reading.Sign), sign);
+        QCOMPARE(QString::fromStdString(reading.Element), element);
+        QVERIFY(!reading.ElementDescription.empty());
+        // The window has closed itself as the hand-over.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+
+    void closeBoxEndsOnce() {
+        QPointer<frmMain> window = new frmMain(reading, table);
+        window->show();
+        QSignalSpy ended(window.data(), &frmMain::endRequested);
+        QVERIFY(window->close());
+        QCOMPARE(ended.count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+
+    void linkLabels_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Label14") << "Label14"
+                                 << "home-page";
+        QTest::newRow("Label3") << "Label3"
+                                << "home-page";
+        QTest::newRow("lblCobrand") << "lblCobrand"
+                                    << "co-brand";
+        QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                      << "fully-branded";
+    }
+
+    void linkLabels() {
+        QFETCH(QString, label);
+        QFETCH(QString, key);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        auto* window = new frmMain(reading, table);
+        window->show();
+        window->BringBrandLabelToFront(label == QStringLiteral("lblCobrand"));
+        QLabel* link = Find<QLabel>(window, label.toLatin1().constData());
+        // Click where the user sees the label, so a covered brand label could not be hit.
+        QWidget* parent = link->parentWidget();
+        QWidget* hit = parent->childAt(link->geometry().center());
+        QCOMPARE(hit, link);
+        QTest::mouseClick(hit, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(catcher.opened[0].query(), QStringLiteral("page=") + key);
+        QVERIFY(catcher.opened[0].path().endsWith(QStringLiteral("/ssd.php")));
+        QVERIFY(window->isVisible());
+    }
+
+    void openCancelledOrWrongEnding_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cancelled") << QString() << QString();
+        QTest::newRow("capital STR") << "/tmp/reading.STR"
+                                     << "Please Check The File.";
+        QTest::newRow("other ending") << "/tmp/reading.txt"
+                                      << "Please Check The File.";
+    }
+
+    void openCancelledOrWrongEnding() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        nextFile = path;
+        auto* window = new frmMain(reading, table);
+        window->show();
+        QSignalSpy proceeded(window, &frmMain::proceeded);
+        QTest::mouseClick(Find<QPushButton>(window, "cmdOpen"), Qt::LeftButton);
+        QCOMPARE(fileDialogs, 1);
+        if (message.isEmpty()) {
+            QVERIFY(messages.empty());
+        } else {
+            QCOMPARE(messages.size(), std::size_t(1));
+            QCOMPARE(messages[0].text, message);
+            QCOMPARE(messages[0].icon, MessageIcon::Critical);
+        }
+        QCOMPARE(proceeded.count(), 0);
+        QVERIFY(SameReading(reading, EarlierReading()));
+        CheckFreshWindow(window);
+    }
+
+    void openRecord_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("sex");
+
+        const auto record = [](const QString& name, const QString& sex, const QString& day,
+                               const QString& month, const QString& year) {
+            return zodiac::BuildRecordBytes({name, sex, day, month, year});
+        };
+        QTest::newRow("female") << record("Eve", "Female", "7", "January", "1980") << QString() << "Female";
+        QTest::newRow("male") << record("Max", "Male", "11", "February", "1937") << QString() << "Male";
+        QTest::newRow("empty name") << record("", "Male", "1", "March", "1990") << "Please Enter Your Name"
+                                    << "Male";
+        QTest::newRow("unknown sex") << record("Kim", "male", "1", "March", "1990")
+                                     << "Please Specify Your Sex"
+                                     << "";
+        QTest::newRow("year 1935") << record("Kim", "Male", "1", "March", "1935") << "Please Check The File."
+                                   << "";
+        QTest::newRow("year 2020") << record("Kim", "Male", "1", "March", "2020") << "Please Check The File."
+                                   << "";
+        QTest::newRow("day 32") << record("Kim", "Male", "32", "March", "1990") << "Please Check The File."
+                                << "";
+        QTest::newRow("month in lower case")
+            << record("Kim", "Male", "1", "march", "1990") << "Please Check The File."
+            << "";
+        QByteArray three = record("Kim", "Male", "1", "March", "1990");
+        three.truncate(three.indexOf("\r\n", three.indexOf("\r\n", three.indexOf("\r\n") + 2) + 2) + 2);
+        QTest::newRow("three lines") << three << "Please Check The File."
+                                     << "";
+    }
+
+    void openRecord() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(QString, sex);
+        nextFile = WriteRecord(QStringLiteral("reading.str"), bytes);
+        QPointer<frmMain> window = new frmMain(reading, table);
+        window->show();
+        QSignalSpy proceeded(window.data(), &frmMain::proceeded);
+        QSignalSpy ended(window.data(), &frmMain::endRequested);
+        QTest::mouseClick(Find<QPushButton>(window, "cmdOpen"), Qt::LeftButton);
+
+        QCOMPARE(ended.count(), 0);
+        if (message.isEmpty()) {
+            QVERIFY(messages.empty());
+            QCOMPARE(proceeded.count(), 1);
+            const zodiac::RecordParseResult parsed = zodiac::ParseRecordBytes(bytes);
+            QCOMPARE(QString::fromStdString(reading.Name), parsed.values.name);
+            QCOMPARE(QString::fromStdString(reading.Sex), sex);
+            QCOMPARE(QString::fromStdString(reading.DayText), parsed.values.day);
+            QCOMPARE(QString::fromStdString(reading.MonthName), parsed.values.month);
+            QCOMPARE(QString::fromStdString(reading.YearText), parsed.values.year);
+            return;
+        }
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages[0].text, message);
+        QCOMPARE(proceeded.count(), 0);
+        QVERIFY(SameReading(reading, EarlierReading()));
+        QVERIFY(window->isVisible());
+        if (message == QStringLiteral("Please Check The File.")) {
+            QCOMPARE(messages[0].icon, MessageIcon::Critical);
+            CheckFreshWindow(window);
+        } else {
+            QCOMPARE(Find<QRadioButton>(window, "optSex_0")->isChecked(), sex == QStringLiteral("Male"));
+            QVERIFY(!Find<QRadioButton>(window, "optSex_1")->isChecked());
+            QCOMPARE(Find<QComboBox>(window, "cboMonth")->currentText(), QStringLiteral("March"));
+        }
+    }
+
+    void openUnknownSexClearsEarlierChoice() {
+        nextFile = WriteRecord(QStringLiteral("nosex.str"),
+                               zodiac::BuildRecordBytes({"Kim", "", "1", "May", "1990"}));
+        auto* window = new frmMain(reading, table);
+        window->show();
+        Find<QRadioButton>(window, "optSex_1")->setChecked(true);
+        window->cmdOpen_Click();
+        QCOMPARE(messages.size(), std::size_t(1));
+        QCOMPARE(messages[0].text, QStringLiteral("Please Specify Your Sex"));
+        QVERIFY(!Find<QRadioButton>(window, "optSex_0")->isChecked());
+        QVERIFY(!Find<QRadioButton>(window, "optSex_1")->isChecked());
+    }
+};
+
+QTEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,181 @@
+#include "NewYearTable.h"
+#include "ReportComposer.h"
+#include "SignDetermination.h"
+
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace zodiac;
+
+namespace {
+
+const QStringList Labels = {"Name: ",
+                            "Date of Birth: ",
+                            "Sign: ",
+                            "Element: ",
+                            "Ruling Planet: ",
+                            "Positive Traits: ",
+                            "Negative Traits: ",
+                            "Most Compatible Sign: ",
+                            "Least Compatible Sign: ",
+                            "Lucky Color: ",
+                            "GemStone: ",
+                            "Energy: ",
+                            "Favourable Season: ",
+                            "Favourable Month: ",
+                            "Famous Persons of this Star Sign are: "};
+
+ZodiacReading ReadingFor(const std::string& name, const std::string& day, const std::string& month,
+                         const std::string& year) {
+    ZodiacReading reading;
+    DetermineSign(reading, BuildNewYearTable(), {name, SexChoice::Female, day, month, year});
+    return reading;
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+struct Run {
+    QString text;
+    bool bold;
+    QColor color;
+};
+
+// The document's text as runs of one format each, with neighbouring runs of equal format joined.
+QList<Run> Runs(const QTextDocument& doc) {
+    QList<Run> runs;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const Run run{it.fragment().text(), f.fontWeight() == QFont::Bold, f.foreground().color()};
+            if (!runs.isEmpty() && runs.back().bold == run.bold && runs.back().color == run.color)
+                runs.back().text += run.text;
+            else
+                runs.append(run);
+        }
+        if (block.next().isValid() && !runs.isEmpty())
+            runs.back().text += '\n';
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestReportCompose : public QObject {
+    Q_OBJECT
+
+private slots:
+    void plainText_data();
+    void plainText();
+    void formats();
+    void emptyReading();
+    void dateText_data();
+    void dateText();
+};
+
+void TestReportCompose::plainText_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QDate>("date");
+    // clang-format off
+    QTest::newRow("Wood Rat") << "Ann" << "7" << "January" << "1985" << QDate(1985, 1, 7);
+    QTest::newRow("Fire Rat 1936") << "Bo" << "24" << "January" << "1936" << QDate(1936, 1, 24);
+    QTest::newRow("Earth Pig 2019") << "Ann Lee" << "31" << "December" << "2019" << QDate(2019, 12, 31);
+    // clang-format on
+}
+
+void TestReportCompose::plainText() {
+    QFETCH(QString, name);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QDate, date);
+    const ZodiacReading r =
+        ReadingFor(name.toStdString(), day.toStdString(), month.toStdString(), year.toStdString());
+    QVERIFY(!r.Sign.empty());
+    QVERIFY(!r.FamousPersons.empty());
+    QTextDocument doc;
+    const QLocale locale(QLocale::English, QLocale::UnitedKingdom);
+    ComposeReport(doc, r, locale);
+
+    const QStringList values = {Q(r.Name),
+                                ReportDateText(date, locale),
+                                Q(r.Sign),
+                                Q(r.ElementDescription),
+                                Q(r.RulingPlanet),
+                                Q(r.PositiveTraits),
+                                Q(r.NegativeTraits),
+                                Q(r.MostCompatibleSign),
+                                Q(r.LeastCompatibleSign),
+                                Q(r.LuckyColor),
+                                Q(r.GemStone),
+                                Q(r.Energy),
+                                Q(r.FavourableSeason),
+                                Q(r.FavourableMonth),
+                                Q(r.FamousPersons)};
+    QString expected;
+    for (int i = 0; i < Labels.size(); ++i) {
+        expected += Labels[i];
+        if (i == 3)
+            expected += Q(r.Element) + ": ";
+        expected += values[i] + "\n\n\n";
+    }
+    const QString text = doc.toPlainText();
+    QCOMPARE(text, expected);
+    QVERIFY(text.startsWith("Name: " + name + "\n\n\n"));
+    QVERIFY(text.endsWith(Q(r.FamousPersons) + "\n\n\n"));
+    QVERIFY(!text.endsWith("\n\n\n\n"));
+}
+
+void TestReportCompose::formats() {
+    const ZodiacReading r = ReadingFor("Ann", "7", "July", "1986"); // a Fire Tiger
+    QCOMPARE(r.Element, std::string("Fire"));
+    QTextDocument doc;
+    ComposeReport(doc, r, QLocale::c());
+    const QList<Run> runs = Runs(doc);
+    QCOMPARE(runs.size(), 30);
+    for (int i = 0; i < runs.size(); ++i) {
+        const bool label = i % 2 == 0;
+        QCOMPARE(runs[i].bold, label);
+        QCOMPARE(runs[i].color, label ? QColor(128, 0, 0) : QColor(Qt::black));
+    }
+    QCOMPARE(runs[6].text, QString("Element: Fire: "));
+    QCOMPARE(runs[7].text, Q(r.ElementDescription) + "\n\n\n");
+    QCOMPARE(runs[0].text, QString("Name: "));
+    QCOMPARE(runs[1].text, QString("Ann\n\n\n"));
+}
+
+void TestReportCompose::emptyReading() {
+    QTextDocument doc;
+    doc.setPlainText("left over from before");
+    ComposeReport(doc, ZodiacReading{}, QLocale::system());
+    QString expected;
+    for (const QString& label : Labels)
+        expected += label + (label == "Element: " ? ": " : "") + "\n\n\n";
+    QCOMPARE(doc.toPlainText(), expected);
+}
+
+void TestReportCompose::dateText_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "1/7/1980";
+    QTest::newRow("United Kingdom") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "07/01/1980";
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << "07.01.1980";
+    QTest::newRow("Japan") << QLocale(QLocale::Japanese, QLocale::Japan) << "1980/01/07";
+}
+
+void TestReportCompose::dateText() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(ReportDateText(QDate(1980, 1, 7), locale), expected);
+    QCOMPARE(ReportDateText(QDate(), locale), QString());
+    // The year keeps four digits even where the locale writes two.
+    QVERIFY(ReportDateText(QDate(2019, 12, 31), locale).contains("2019"));
+}
+
+QTEST_MAIN(TestReportCompose)
+#include "tst_reportcompose.moc"

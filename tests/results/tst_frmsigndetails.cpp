@@ -1,0 +1,203 @@
+#include "EndApplication.h"
+#include "frmSignDetails.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+namespace {
+std::string Text(const char* value) {
+    return QString::fromLatin1(value).toStdString();
+}
+
+zodiac::ZodiacReading SampleReading(const char* sex, const char* day, const char* month, const char* year) {
+    zodiac::ZodiacReading reading;
+    reading.Name = Text("Lee");
+    reading.Sex = Text(sex);
+    reading.DayText = Text(day);
+    reading.MonthName = Text(month);
+    reading.YearText = Text(year);
+    reading.Sign = Text("Goat");
+    reading.Element = Text("Wood");
+    reading.ElementDescription = Text("Element text");
+    reading.RulingPlanet = Text("Planet");
+    reading.PositiveTraits = Text("Positive");
+    reading.NegativeTraits = Text("Negative");
+    reading.LuckyColor = Text("Color");
+    reading.GemStone = Text("Gem");
+    reading.Energy = Text("Energy");
+    reading.FavourableSeason = Text("Season");
+    reading.FavourableMonth = Text("Month");
+    reading.MostCompatibleSign = Text("Most");
+    reading.LeastCompatibleSign = Text("Least");
+    reading.FamousPersons = Text("Famous");
+    return reading;
+}
+} // namespace
+
+class tst_frmSignDetails : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        zodiac::SetEndApplicationHook([] {});
+    }
+
+    void fillsFromReading_data() {
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("male") << "Male"
+                              << "Mr. Lee";
+        QTest::newRow("female") << "Female"
+                                << "Ms. Lee";
+        QTest::newRow("other text") << "male"
+                                    << "Ms. Lee";
+    }
+
+    void fillsFromReading() {
+        QFETCH(QString, sex);
+        QFETCH(QString, name);
+        const std::string sexText = sex.toStdString();
+        const zodiac::ZodiacReading reading = SampleReading(sexText.c_str(), "28", "February", "1991");
+        frmSignDetails window(reading);
+        QCOMPARE(window.findChild<QLabel*>("lblName")->text(), name);
+        QCOMPARE(window.findChild<QGroupBox*>("fraStarUserSignDetails")->title(), QStringLiteral("Goat"));
+        QCOMPARE(window.findChild<QLabel*>("lblChineseSign")->text(), QStringLiteral("Goat"));
+        QCOMPARE(window.findChild<QLabel*>("lblChineseElement")->text(), QStringLiteral("Wood"));
+        QCOMPARE(window.findChild<QCalendarWidget*>("MV")->selectedDate(), QDate(1991, 2, 28));
+
+        const QList<std::pair<const char*, QString>> lines{
+            {"txtRulingPlanet", "Planet"}, {"txtLuckyColor", "Color"},   {"txtGemStone", "Gem"},
+            {"txtEnergy", "Energy"},       {"txtLuckySeason", "Season"}, {"txtLuckyMonth", "Month"},
+            {"txtMostCompSign", "Most"},   {"txtLeastCompSign", "Least"}};
+        for (const auto& [box, value] : lines) {
+            auto* edit = window.findChild<QLineEdit*>(box);
+            QVERIFY2(edit, box);
+            QCOMPARE(edit->text(), value);
+            QVERIFY(edit->isReadOnly());
+        }
+        const QList<std::pair<const char*, QString>> areas{{"txtChineseElement", "Element text"},
+                                                           {"txtPositiveTraits", "Positive"},
+                                                           {"txtNegativeTraits", "Negative"},
+                                                           {"txtFamousPersons", "Famous"}};
+        for (const auto& [box, value] : areas) {
+            auto* edit = window.findChild<QPlainTextEdit*>(box);
+            QVERIFY2(edit, box);
+            QCOMPARE(edit->toPlainText(), value);
+            QVERIFY(edit->isReadOnly());
+            QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        }
+        QVERIFY(!window.findChild<QAction*>("mnuMakeMoney")->isVisible());
+    }
+
+    void calendarLeavesThe31st() {
+        // A calendar set part by part from 31 January would pass through 31 February.
+        const zodiac::ZodiacReading first = SampleReading("Male", "31", "January", "1991");
+        frmSignDetails earlier(first);
+        QCOMPARE(earlier.findChild<QCalendarWidget*>("MV")->selectedDate(), QDate(1991, 1, 31));
+        const zodiac::ZodiacReading second = SampleReading("Male", "28", "February", "1991");
+        frmSignDetails later(second);
+        auto* calendar = later.findChild<QCalendarWidget*>("MV");
+        QCOMPARE(calendar->selectedDate(), QDate(1991, 2, 28));
+        QCOMPARE(calendar->monthShown(), 2);
+        QCOMPARE(calendar->yearShown(), 1991);
+    }
+
+    void closeVersusBack_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("ends");
+        QTest::addColumn<int>("backs");
+        QTest::newRow("close box") << "close" << 1 << 0;
+        QTest::newRow("Exit button") << "cmdExit" << 1 << 0;
+        QTest::newRow("Exit menu") << "mnuExit" << 1 << 0;
+        QTest::newRow("Back button") << "cmdBack" << 0 << 1;
+        QTest::newRow("Back menu") << "mnuBack" << 0 << 1;
+    }
+
+    void closeVersusBack() {
+        QFETCH(QString, how);
+        QFETCH(int, ends);
+        QFETCH(int, backs);
+        const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        auto* window = new frmSignDetails(reading);
+        window->show();
+        QSignalSpy ended(window, &frmSignDetails::endRequested);
+        QSignalSpy back(window, &frmSignDetails::backRequested);
+        if (how == QStringLiteral("close"))
+            window->close();
+        else if (how.startsWith(QStringLiteral("cmd")))
+            QTest::mouseClick(window->findChild<QPushButton*>(how), Qt::LeftButton);
+        else
+            window->findChild<QAction*>(how)->trigger();
+        QCOMPARE(ended.count(), ends);
+        QCOMPARE(back.count(), backs);
+        QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void webLinks_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Label14") << "Label14"
+                                 << "home-page";
+        QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                      << "fully-branded";
+        QTest::newRow("mnuOnline") << "mnuOnline"
+                                   << "help-web-page";
+        QTest::newRow("mnuVisit") << "mnuVisit"
+                                  << "home-page";
+        QTest::newRow("mnuUpdate") << "mnuUpdate"
+                                   << "download-web-page";
+        QTest::newRow("mnuDonate") << "mnuDonate"
+                                   << "donate";
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney"
+                                      << "fully-branded";
+    }
+
+    void webLinks() {
+        QFETCH(QString, control);
+        QFETCH(QString, key);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+        const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        frmSignDetails window(reading);
+        window.show();
+        if (auto* action = window.findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = window.findChild<QLabel*>(control);
+            QCOMPARE(label->parentWidget()->childAt(label->geometry().center()), label);
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(catcher.opened[0].query(), QStringLiteral("page=") + key);
+    }
+
+    void printOnlyAsks() {
+        const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        frmSignDetails window(reading);
+        QSignalSpy print(&window, &frmSignDetails::printRequested);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        window.findChild<QAction*>("mnuPrint")->trigger();
+        QCOMPARE(print.count(), 2);
+    }
+};
+
+QTEST_MAIN(tst_frmSignDetails)
+#include "tst_frmsigndetails.moc"

@@ -1,0 +1,415 @@
+#include "AppIcon.h"
+#include "AppInfo.h"
+#include "BrandTexts.h"
+#include "EndApplication.h"
+#include "FileDialogs.h"
+#include "LinkLabel.h"
+#include "MessageBox.h"
+#include "Twips.h"
+#include "WebLinks.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace zodiac;
+
+// Catches what would go to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+// A window that records its close and, like the main windows, ends the application from it.
+class ClosingWindow : public QWidget {
+public:
+    int closeEvents = 0;
+    bool endsFromClose = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closeEvents;
+        if (endsFromClose) {
+            EndApplication();
+        }
+        QWidget::closeEvent(event);
+    }
+};
+
+class TestShellWidgets : public QObject {
+    Q_OBJECT
+
+    UrlCatcher catcher;
+
+    // Runs the check on the modal widget once it is up; gives up after a while so a test never hangs.
+    template <typename F> void WhenModalShown(F check) {
+        auto tries = std::make_shared<int>(0);
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [check, tries, poll] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                check(modal);
+                return;
+            }
+            if (++*tries < 200) {
+                QTimer::singleShot(10, *poll);
+            }
+        };
+        QTimer::singleShot(0, *poll);
+    }
+
+private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler("https", &catcher, "open"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
+    void init() {
+        catcher.urls.clear();
+        SetMessageAnswerer({});
+        SetFileDialogAnswerer({});
+    }
+
+    void linkLabelLook() {
+        QWidget window;
+        QFont windowFont(QStringLiteral("Verdana"));
+        windowFont.setPointSizeF(8.25);
+        window.setFont(windowFont);
+        LinkLabel label(QStringLiteral("Click here for more details."), QColor(64, 64, 0), &window);
+        QVERIFY(label.font().underline());
+        QCOMPARE(label.font().pointSizeF(), 8.25);
+        QCOMPARE(label.font().family(), windowFont.family());
+        QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(64, 64, 0));
+        QCOMPARE(label.accessibleName(), QStringLiteral("Click here for more details."));
+        QVERIFY(label.wordWrap());
+        QVERIFY(label.focusPolicy() & Qt::TabFocus);
+    }
+
+    void linkLabelActivation_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("one click") << "click" << 1;
+        QTest::newRow("two clicks") << "click2" << 2;
+        QTest::newRow("right button") << "right" << 0;
+        QTest::newRow("released outside") << "dragout" << 0;
+        QTest::newRow("enter key") << "enter" << 1;
+        QTest::newRow("space key") << "space" << 1;
+        QTest::newRow("other key") << "letter" << 0;
+    }
+
+    void linkLabelActivation() {
+        QFETCH(QString, action);
+        QFETCH(int, clicks);
+        QWidget window;
+        window.resize(300, 100);
+        LinkLabel label(QStringLiteral("Visit"), Qt::blue, &window);
+        label.setGeometry(10, 10, 100, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy spy(&label, &LinkLabel::clicked);
+        if (action == "click") {
+            QTest::mouseClick(&label, Qt::LeftButton);
+        } else if (action == "click2") {
+            QTest::mouseClick(&label, Qt::LeftButton);
+            QTest::mouseClick(&label, Qt::LeftButton);
+        } else if (action == "right") {
+            QTest::mouseClick(&label, Qt::RightButton);
+        } else if (action == "dragout") {
+            QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 50));
+        } else if (action == "enter") {
+            QTest::keyClick(&label, Qt::Key_Return);
+        } else if (action == "space") {
+            QTest::keyClick(&label, Qt::Key_Space);
+        } else {
+            QTest::keyClick(&label, Qt::Key_A);
+        }
+        QCOMPARE(spy.count(), clicks);
+    }
+
+    void webPageAddresses_data() {
+        QTest::addColumn<QString>("key");
+        for (const char* key :
+             {"home-page", "help-web-page", "download-web-page", "co-brand", "fully-branded", "donate"}) {
+            QTest::newRow(key) << QString::fromLatin1(key);
+        }
+    }
+
+    void webPageAddresses() {
+        QFETCH(QString, key);
+        const QUrl url = WebPageUrl(key);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.toString(), "https://www.nerro.example/zodiac/ssd.php?page=" + key);
+        OpenWebPage(key);
+        OpenWebPage(key);
+        QCOMPARE(catcher.urls, QList<QUrl>({url, url}));
+    }
+
+    void siteAddressFollowsBase() {
+        QCOMPARE(WebSiteAddress(), QStringLiteral("www.nerro.example"));
+        QCOMPARE(WebPageUrl("home-page").host(), WebSiteAddress());
+    }
+
+    void brandTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("co-brand") << CoBrandText() << 185 << "Co-brand this software for your site."
+                                  << "Click Here for more info on co-branding.";
+        QTest::newRow("full brand") << FullBrandText() << 161 << "Home Business Opportunity. Start your own"
+                                    << "Click here for more details.";
+        QTest::newRow("visit site") << VisitSiteText() << 43 << "Click here" << WebSiteAddress();
+        QTest::newRow("about offer") << AboutOfferText() << 132 << "Home Business Opportunity. Start your own"
+                                     << ".";
+        QTest::newRow("about description")
+            << AboutDescriptionText() << -1 << "Nerro Chinese Zodiac Signs Software is"
+            << ".";
+        QTest::newRow("site praise") << SitePraiseText() << -1 << "The Most Popular"
+                                     << "Visit Us";
+    }
+
+    void brandTexts() {
+        QFETCH(QString, text);
+        QFETCH(int, length);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        if (length >= 0) {
+            QCOMPARE(text.size(), length);
+        }
+        QVERIFY2(text.startsWith(first), qPrintable(text));
+        QVERIFY2(text.endsWith(last), qPrintable(text));
+        QVERIFY(!text.contains(u'\n'));
+        QVERIFY(!text.contains(QStringLiteral("  ")));
+    }
+
+    void aboutDescriptionIsAboutThreeHundred() {
+        QVERIFY(AboutDescriptionText().size() >= 270 && AboutDescriptionText().size() <= 330);
+    }
+
+    void twipsToPixels_data() {
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("about window") << QRect(0, 0, 7110, 3285) << QRect(0, 0, 474, 219);
+        QTest::newRow("button") << QRect(5775, 2880, 1260, 345) << QRect(385, 192, 84, 23);
+        QTest::newRow("left of frame") << QRect(-60, 2790, 7140, 30) << QRect(-4, 186, 476, 2);
+        QTest::newRow("odd twips round") << QRect(1747, 7, 8, 22) << QRect(116, 0, 1, 1);
+    }
+
+    void twipsToPixels() {
+        QFETCH(QRect, twips);
+        QFETCH(QRect, pixels);
+        QCOMPARE(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
+        QWidget parent;
+        QWidget child(&parent);
+        PlaceTwips(&child, twips.x(), twips.y(), twips.width(), twips.height());
+        QCOMPARE(child.geometry(), pixels);
+    }
+
+    void applicationIconFromResource() {
+        const QIcon icon = ApplicationIcon();
+        QVERIFY(!icon.isNull());
+        const QPixmap pixmap = icon.pixmap(32, 32);
+        QCOMPARE(pixmap.size(), QSize(32, 32));
+        // The drawing is a red disc: its centre column is not transparent.
+        const QImage image = pixmap.toImage();
+        QVERIFY(qAlpha(image.pixel(16, 3)) > 0);
+        QVERIFY(qRed(image.pixel(16, 3)) > qBlue(image.pixel(16, 3)));
+    }
+
+    void messageSeamSeesCaptionAndIcon_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("yesNo");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("information ok") << int(MessageIcon::Information) << false << int(MessageAnswer::Ok);
+        QTest::newRow("critical ok") << int(MessageIcon::Critical) << false << int(MessageAnswer::Ok);
+        QTest::newRow("question yes") << int(MessageIcon::Information) << true << int(MessageAnswer::Yes);
+        QTest::newRow("question no") << int(MessageIcon::Information) << true << int(MessageAnswer::No);
+    }
+
+    void messageSeamSeesCaptionAndIcon() {
+        QFETCH(int, icon);
+        QFETCH(bool, yesNo);
+        QFETCH(int, answer);
+        QList<ShownMessage> shown;
+        SetMessageAnswerer([&](const ShownMessage& m) {
+            shown.append(m);
+            return MessageAnswer(answer);
+        });
+        QCOMPARE(int(ShowMessage(nullptr, "Please enter your name", MessageIcon(icon), yesNo)), answer);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("Please enter your name"));
+        QCOMPARE(shown[0].caption, QStringLiteral("Nerro Chinese Zodiac Software"));
+        QCOMPARE(int(shown[0].icon), icon);
+        QCOMPARE(shown[0].yesNo, yesNo);
+    }
+
+    void realMessageBox_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("yesNo");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("information ok")
+            << int(MessageIcon::Information) << false << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+        QTest::newRow("critical ok") << int(MessageIcon::Critical) << false << int(QMessageBox::Ok)
+                                     << int(MessageAnswer::Ok);
+        QTest::newRow("question yes")
+            << int(MessageIcon::Information) << true << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
+        QTest::newRow("question no") << int(MessageIcon::Information) << true << int(QMessageBox::No)
+                                     << int(MessageAnswer::No);
+    }
+
+    void realMessageBox() {
+        QFETCH(int, icon);
+        QFETCH(bool, yesNo);
+        QFETCH(int, press);
+        QFETCH(int, answer);
+        bool checked = false;
+        QString caption, text;
+        QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        WhenModalShown([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) {
+                modal->close();
+                return;
+            }
+            checked = true;
+            caption = box->windowTitle();
+            text = box->text();
+            shownIcon = box->icon();
+            buttons = box->standardButtons();
+            box->button(QMessageBox::StandardButton(press))->click();
+        });
+        const QString message = QStringLiteral("There maybe an update to this software available\n"
+                                               "Do you want to check for an update?");
+        QCOMPARE(int(ShowMessage(nullptr, message, MessageIcon(icon), yesNo)), answer);
+        QVERIFY(checked);
+        QCOMPARE(caption, QStringLiteral("Nerro Chinese Zodiac Software"));
+        QCOMPARE(text, message);
+        QCOMPARE(shownIcon,
+                 icon == int(MessageIcon::Critical) ? QMessageBox::Critical : QMessageBox::Information);
+        QCOMPARE(buttons, yesNo ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
+                                : QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void fileDialogSeam() {
+        QList<FileDialogRequest> asked;
+        SetFileDialogAnswerer([&](const FileDialogRequest& r) {
+            asked.append(r);
+            return QStringLiteral("/tmp/reading.str");
+        });
+        const FileDialogRequest request{FileDialogRequest::Save, "Save", "Zodiac Files (*.str)", "str"};
+        QCOMPARE(AskForFile(nullptr, request), QStringLiteral("/tmp/reading.str"));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked[0].title, QStringLiteral("Save"));
+    }
+
+    void realFileDialog_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("save adds suffix")
+            << int(FileDialogRequest::Save) << "reading" << true << "reading.str";
+        QTest::newRow("save cancelled") << int(FileDialogRequest::Save) << "reading" << false << "";
+        QTest::newRow("open existing") << int(FileDialogRequest::Open) << "old.str" << true << "old.str";
+        QTest::newRow("open cancelled") << int(FileDialogRequest::Open) << "old.str" << false << "";
+    }
+
+    void realFileDialog() {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QFile existing(dir.filePath("old.str"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        bool checked = false;
+        QString title, filter, suffix;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
+        bool confirmOverwrite = false;
+        WhenModalShown([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) {
+                modal->close();
+                return;
+            }
+            checked = true;
+            title = dialog->windowTitle();
+            filter = dialog->nameFilters().join(";;");
+            suffix = dialog->defaultSuffix();
+            mode = dialog->fileMode();
+            acceptMode = dialog->acceptMode();
+            confirmOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            if (!accept) {
+                dialog->reject();
+                return;
+            }
+            dialog->setDirectory(dir.path());
+            dialog->selectFile(dir.filePath(typed));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const FileDialogRequest request{FileDialogRequest::Kind(kind), "Open a reading",
+                                        "Zodiac Files (*.str)", "str"};
+        const QString result = AskForFile(nullptr, request);
+
+        QVERIFY(checked);
+        QCOMPARE(title, QStringLiteral("Open a reading"));
+        QCOMPARE(filter, QStringLiteral("Zodiac Files (*.str)"));
+        QCOMPARE(suffix, QStringLiteral("str"));
+        if (kind == FileDialogRequest::Open) {
+            QCOMPARE(mode, QFileDialog::ExistingFile);
+            QCOMPARE(acceptMode, QFileDialog::AcceptOpen);
+        } else {
+            QCOMPARE(acceptMode, QFileDialog::AcceptSave);
+            QVERIFY(confirmOverwrite);
+        }
+        QCOMPARE(QFileInfo(result).fileName(), expected);
+    }
+
+    void endApplicationClosesEveryWindowOnce() {
+        int ends = 0;
+        SetEndApplicationHook([&] { ++ends; });
+        QVERIFY(!IsEndingApplication());
+
+        auto* shown = new ClosingWindow;
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        shown->endsFromClose = true;
+        QPointer<ClosingWindow> shownGuard(shown);
+        shown->show();
+        ClosingWindow hidden;
+        hidden.endsFromClose = true;
+        ClosingWindow neverShown;
+        auto* second = new ClosingWindow;
+        second->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<ClosingWindow> secondGuard(second);
+        second->show();
+        hidden.show();
+        hidden.hide();
+
+        EndApplication();
+        QVERIFY(IsEndingApplication());
+        EndApplication();
+        QCOMPARE(ends, 1);
+        QCOMPARE(hidden.closeEvents, 1);
+        QCOMPARE(neverShown.closeEvents, 1);
+        QVERIFY(!hidden.isVisible());
+        QTRY_VERIFY(shownGuard.isNull());
+        QTRY_VERIFY(secondGuard.isNull());
+
+        SetEndApplicationHook({});
+        QVERIFY(!IsEndingApplication());
+    }
+};
+
+QTEST_MAIN(TestShellWidgets)
+#include "tst_shellwidgets.moc"

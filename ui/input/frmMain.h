@@ -1,0 +1,69 @@
+#pragma once
+#include "NewYearTable.h"
+#include "ZodiacReading.h"
+
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zodiac {
+class LinkLabel;
+}
+
+// The input window: name, sex and birth day, then Proceed hands over to the details window.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    frmMain(zodiac::ZodiacReading& reading, zodiac::NewYearTable& table, QWidget* parent = nullptr);
+
+    void cmdProceed_Click();
+    void cmdOpen_Click();
+
+    // Start-up puts one of the two overlapping brand offers on top.
+    void BringBrandLabelToFront(bool coBrand);
+
+signals:
+    // Proceed succeeded: the details window should be shown now (this window closes right after).
+    void proceeded();
+    // Closed other than by the hand-over: the application should end.
+    void endRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void BuildControls();
+    void SelectSex(int index);
+
+    zodiac::ZodiacReading& m_reading;
+    zodiac::NewYearTable& m_table;
+    bool m_inProceed = false;
+
+    zodiac::LinkLabel* Label14 = nullptr;
+    zodiac::LinkLabel* Label3 = nullptr;
+    QGroupBox* fraDetails = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QLabel* Label5 = nullptr;
+    std::array<QRadioButton*, 2> optSex{};
+    QButtonGroup* sexGroup = nullptr;
+    QPushButton* cmdProceed = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QGroupBox* fraFullBrand = nullptr;
+    zodiac::LinkLabel* lblCobrand = nullptr;
+    zodiac::LinkLabel* lblFullBrand = nullptr;
+};

@@ -1,0 +1,389 @@
+#include "frmSignDetails.h"
+
+#include "AppInfo.h"
+#include "BrandTexts.h"
+#include "DateText.h"
+#include "EndApplication.h"
+#include "LinkLabel.h"
+#include "Twips.h"
+#include "WebLinks.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+const QColor LinkColor(64, 64, 0);
+const QColor BrandColor(0, 0, 255);
+const QColor SignColor(128, 0, 0);
+
+QFont WindowFont(double points = 8.25, bool bold = false) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont LinkFont(bool bold) {
+    QFont font = WindowFont(8.25, bold);
+    font.setUnderline(true);
+    return font;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int left, int top, int width,
+                  int height) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(WindowFont());
+    label->setAccessibleName(caption);
+    zodiac::PlaceTwips(label, left, top, width, height);
+    return label;
+}
+
+QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidget* parent, int left, int top,
+                       int width, int height) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(WindowFont());
+    box->setReadOnly(true);
+    box->setAccessibleName(accessibleName);
+    zodiac::PlaceTwips(box, left, top, width, height);
+    return box;
+}
+
+QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, QWidget* parent, int left,
+                            int top, int width, int height) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setFont(WindowFont());
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setAccessibleName(accessibleName);
+    zodiac::PlaceTwips(box, left, top, width, height);
+    return box;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent, int left, int top,
+                        int width, int height) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(WindowFont());
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    button->setAutoDefault(false);
+    zodiac::PlaceTwips(button, left, top, width, height);
+    return button;
+}
+
+// The calendar parts come from 16-bit integers; a text that is no such number is no part.
+std::optional<int> ShortNumber(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc{} || ptr != end || value < std::numeric_limits<short>::min() ||
+        value > std::numeric_limits<short>::max())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_reading(reading) {
+    setObjectName(QStringLiteral("frmSignDetails"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(zodiac::WindowCaption));
+    setFont(WindowFont());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    BuildMenu();
+    layout->setMenuBar(menuBar);
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(zodiac::TwipsRect(0, 0, 10140, 7500).size());
+    layout->addWidget(client);
+    BuildControls();
+
+    Form_Load();
+
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), sizeHint());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmSignDetails::BuildMenu() {
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    menuBar->setNativeMenuBar(false);
+
+    const auto addEntry = [this](QWidget* owner, const QString& name, const QString& caption) {
+        auto* action = new QAction(caption, owner);
+        action->setObjectName(name);
+        owner->addAction(action);
+        return action;
+    };
+    const auto addSeparator = [](QMenu* menu, const QString& name) {
+        menu->addSeparator()->setObjectName(name);
+    };
+
+    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = addEntry(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
+    mnuBack = addEntry(mnuFile, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
+    addSeparator(mnuFile, QStringLiteral("mnuFileSep1"));
+    mnuExit = addEntry(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
+
+    mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = addEntry(mnuHelp, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
+    mnuVisit = addEntry(mnuHelp, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
+    addSeparator(mnuHelp, QStringLiteral("mnuHelpSep1"));
+    mnuUpdate = addEntry(mnuHelp, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"));
+    addSeparator(mnuHelp, QStringLiteral("mnuHelpSep2"));
+    mnuAbout = addEntry(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
+
+    mnuDonate = addEntry(menuBar, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"));
+    mnuMakeMoney = addEntry(menuBar, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"));
+    // The offer stays in the menu's definition but is not shown.
+    mnuMakeMoney->setVisible(false);
+
+    connect(mnuPrint, &QAction::triggered, this, &frmSignDetails::cmdPrint_Click);
+    connect(mnuBack, &QAction::triggered, this, &frmSignDetails::cmdBack_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmSignDetails::cmdExit_Click);
+    connect(mnuOnline, &QAction::triggered, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("help-web-page")); });
+    connect(mnuVisit, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
+    connect(mnuUpdate, &QAction::triggered, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("download-web-page")); });
+    connect(mnuAbout, &QAction::triggered, this, &frmSignDetails::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("donate")); });
+    connect(mnuMakeMoney, &QAction::triggered, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
+}
+
+void frmSignDetails::BuildControls() {
+    Label14 = new zodiac::LinkLabel(zodiac::SitePraiseText(), LinkColor, client);
+    Label14->setObjectName(QStringLiteral("Label14"));
+    Label14->setFont(LinkFont(false));
+    Label14->setAlignment(Qt::AlignCenter);
+    zodiac::PlaceTwips(Label14, 90, 60, 9840, 255);
+
+    fraStarUserDetails = new QGroupBox(QStringLiteral("Welcome"), client);
+    fraStarUserDetails->setObjectName(QStringLiteral("fraStarUserDetails"));
+    fraStarUserDetails->setAccessibleName(fraStarUserDetails->title());
+    zodiac::PlaceTwips(fraStarUserDetails, 0, 330, 3435, 6405);
+
+    QWidget* left = fraStarUserDetails;
+    lblName = MakeLabel(QStringLiteral("lblName"), QStringLiteral("Label1"), left, 180, 240, 645, 195);
+    lblName->setFont(WindowFont(8.25, true));
+    MakeLabel(QStringLiteral("Label1"), QStringLiteral("Your Chinese Sign"), left, 180, 870, 1575, 195);
+    lblChineseSign = MakeLabel(QStringLiteral("lblChineseSign"), QStringLiteral("Chinese Sign"), left, 870,
+                               1080, 1575, 270);
+    MakeLabel(QStringLiteral("Label13"), QStringLiteral("Your Chinese Element"), left, 210, 1620, 1890, 195);
+    lblChineseElement = MakeLabel(QStringLiteral("lblChineseElement"), QStringLiteral("Chinese Element"),
+                                  left, 600, 1830, 2055, 270);
+    for (QLabel* big : {lblChineseSign, lblChineseElement}) {
+        big->setFont(WindowFont(11.25, true));
+        QPalette palette = big->palette();
+        palette.setColor(QPalette::WindowText, SignColor);
+        big->setPalette(palette);
+    }
+    txtChineseElement = MakeTextBox(QStringLiteral("txtChineseElement"),
+                                    QStringLiteral("Element Description"), left, 270, 2220, 2910, 1155);
+    MakeLabel(QStringLiteral("lblDOBDesc"), QStringLiteral("Your Date of Birth"), left, 270, 3570, 1545, 195);
+    MV = new QCalendarWidget(left);
+    MV->setObjectName(QStringLiteral("MV"));
+    MV->setFont(WindowFont());
+    MV->setAccessibleName(QStringLiteral("Your Date of Birth"));
+    MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
+
+    fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), client);
+    fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
+    fraStarUserSignDetails->setFont(WindowFont(9.75, true));
+    zodiac::PlaceTwips(fraStarUserSignDetails, 3450, 300, 6675, 6435);
+
+    QWidget* right = fraStarUserSignDetails;
+    const auto row = [right](const QString& labelName, const QString& caption, int left, int top, int width,
+                             int height) {
+        return MakeLabel(labelName, caption, right, left, top, width, height);
+    };
+    row(QStringLiteral("Label4"), QStringLiteral("Ruling Planet"), 150, 300, 1110, 195);
+    txtRulingPlanet = MakeLineBox(QStringLiteral("txtRulingPlanet"), QStringLiteral("Ruling Planet"), right,
+                                  2130, 255, 4455, 285);
+    row(QStringLiteral("Label2"), QStringLiteral("Positive Traits"), 150, 960, 1200, 195);
+    txtPositiveTraits = MakeTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits"),
+                                    right, 2130, 630, 4455, 855);
+    row(QStringLiteral("Label6"), QStringLiteral("Negative Traits"), 150, 1905, 1290, 195);
+    txtNegativeTraits = MakeTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits"),
+                                    right, 2130, 1575, 4455, 855);
+    row(QStringLiteral("Label7"), QStringLiteral("Lucky Color"), 150, 2565, 1020, 195);
+    txtLuckyColor = MakeLineBox(QStringLiteral("txtLuckyColor"), QStringLiteral("Lucky Color"), right, 2130,
+                                2520, 4455, 285);
+    row(QStringLiteral("Label11"), QStringLiteral("GemStone"), 150, 2940, 900, 195);
+    txtGemStone =
+        MakeLineBox(QStringLiteral("txtGemStone"), QStringLiteral("GemStone"), right, 2130, 2895, 4455, 285);
+    row(QStringLiteral("Label12"), QStringLiteral("Energy"), 150, 3315, 600, 195);
+    txtEnergy =
+        MakeLineBox(QStringLiteral("txtEnergy"), QStringLiteral("Energy"), right, 2130, 3270, 4455, 285);
+    row(QStringLiteral("Label5"), QStringLiteral("Lucky Seasons"), 150, 3690, 1275, 195);
+    txtLuckySeason = MakeLineBox(QStringLiteral("txtLuckySeason"), QStringLiteral("Lucky Seasons"), right,
+                                 2130, 3645, 4455, 285);
+    row(QStringLiteral("Label8"), QStringLiteral("Lucky Month"), 150, 4065, 1065, 195);
+    txtLuckyMonth = MakeLineBox(QStringLiteral("txtLuckyMonth"), QStringLiteral("Lucky Month"), right, 2130,
+                                4020, 4455, 285);
+    row(QStringLiteral("Label3"), QStringLiteral("Most Compatible Sign"), 150, 4440, 1860, 195);
+    txtMostCompSign = MakeLineBox(QStringLiteral("txtMostCompSign"), QStringLiteral("Most Compatible Sign"),
+                                  right, 2130, 4395, 4455, 285);
+    row(QStringLiteral("Label9"), QStringLiteral("Least Compatible Sign"), 150, 4815, 1920, 195);
+    txtLeastCompSign = MakeLineBox(QStringLiteral("txtLeastCompSign"),
+                                   QStringLiteral("Least Compatible Sign"), right, 2130, 4770, 4455, 285);
+    QLabel* famousLabel =
+        row(QStringLiteral("Label10"), QStringLiteral("Famous Personalities Born Under this Sign"), 150, 5250,
+            1800, 435);
+    famousLabel->setWordWrap(true);
+    txtFamousPersons = MakeTextBox(QStringLiteral("txtFamousPersons"),
+                                   QStringLiteral("Famous Personalities Born Under this Sign"), right, 2130,
+                                   5145, 4455, 645);
+
+    cmdPrint = MakeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), right, 3480, 5940, 1005, 345);
+    cmdExit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), right, 4530, 5940, 1005, 345);
+    cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), right, 5595, 5940, 1005, 345);
+
+    fraFullBrand = new QGroupBox(client);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    zodiac::PlaceTwips(fraFullBrand, 38, 6840, 10065, 855);
+    lblCobrand = new zodiac::LinkLabel(zodiac::CoBrandText(), BrandColor, fraFullBrand);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    lblFullBrand = new zodiac::LinkLabel(zodiac::FullBrandText(), BrandColor, fraFullBrand);
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (zodiac::LinkLabel* brand : {lblCobrand, lblFullBrand}) {
+        brand->setFont(LinkFont(true));
+        brand->setAlignment(Qt::AlignCenter);
+        brand->setWordWrap(true);
+        // Opaque, so the offer underneath does not show through the one on top.
+        brand->setAutoFillBackground(true);
+        zodiac::PlaceTwips(brand, 120, 165, 9825, 615);
+    }
+    lblFullBrand->raise();
+
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSignDetails::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmSignDetails::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmSignDetails::cmdBack_Click);
+    connect(Label14, &zodiac::LinkLabel::clicked, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
+    connect(lblCobrand, &zodiac::LinkLabel::clicked, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("co-brand")); });
+    connect(lblFullBrand, &zodiac::LinkLabel::clicked, this,
+            [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
+}
+
+void frmSignDetails::Form_Load() {
+    const QString sign = FromUtf8(m_reading.Sign);
+    fraStarUserSignDetails->setTitle(sign);
+    fraStarUserSignDetails->setAccessibleName(sign);
+    lblChineseSign->setText(sign);
+    lblChineseSign->setAccessibleName(sign);
+
+    const QString title = m_reading.Sex == "Male" ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ");
+    lblName->setText(title + FromUtf8(m_reading.Name));
+    lblName->setAccessibleName(lblName->text());
+    // The name label grows to fit its text from its laid-out corner.
+    lblName->adjustSize();
+
+    SetCalendarDate();
+
+    lblChineseElement->setText(FromUtf8(m_reading.Element));
+    lblChineseElement->setAccessibleName(lblChineseElement->text());
+
+    txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
+    const auto setLine = [](QLineEdit* box, const std::string& value) {
+        box->setText(FromUtf8(value));
+        box->setCursorPosition(0);
+    };
+    setLine(txtRulingPlanet, m_reading.RulingPlanet);
+    txtPositiveTraits->setPlainText(FromUtf8(m_reading.PositiveTraits));
+    txtNegativeTraits->setPlainText(FromUtf8(m_reading.NegativeTraits));
+    setLine(txtLuckyColor, m_reading.LuckyColor);
+    setLine(txtGemStone, m_reading.GemStone);
+    setLine(txtEnergy, m_reading.Energy);
+    setLine(txtLuckySeason, m_reading.FavourableSeason);
+    setLine(txtLuckyMonth, m_reading.FavourableMonth);
+    setLine(txtMostCompSign, m_reading.MostCompatibleSign);
+    setLine(txtLeastCompSign, m_reading.LeastCompatibleSign);
+    txtFamousPersons->setPlainText(FromUtf8(m_reading.FamousPersons));
+}
+
+void frmSignDetails::SetCalendarDate() {
+    // The whole date is set at once, so the calendar never passes through a day the month lacks;
+    // a part that does not convert keeps what the calendar showed.
+    const QDate shown = MV->selectedDate();
+    const int year = ShortNumber(m_reading.YearText).value_or(shown.year());
+    const auto month = zodiac::MonthNumber(m_reading.MonthName);
+    const int monthNumber = month ? static_cast<int>(*month) : shown.month();
+    const std::optional<int> day = ShortNumber(m_reading.DayText);
+
+    QDate target(year, monthNumber, day.value_or(shown.day()));
+    if (!target.isValid())
+        target = QDate(year, monthNumber, shown.day());
+    if (!target.isValid() || target < MV->minimumDate() || target > MV->maximumDate())
+        return;
+    MV->setSelectedDate(target);
+    MV->setCurrentPage(target.year(), target.month());
+}
+
+void frmSignDetails::cmdPrint_Click() {
+    emit printRequested();
+}
+
+void frmSignDetails::cmdBack_Click() {
+    // Set before closing, so the close below is taken as the hand-over, also when the menu calls this.
+    m_backHandOver = true;
+    emit backRequested();
+    close();
+}
+
+void frmSignDetails::cmdExit_Click() {
+    close();
+}
+
+void frmSignDetails::mnuAbout_Click() {
+    zodiac::frmAbout about(this);
+    about.exec();
+}
+
+void frmSignDetails::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!m_backHandOver && !zodiac::IsEndingApplication())
+        emit endRequested();
+}

@@ -1,0 +1,71 @@
+#include "ReportComposer.h"
+
+#include <QRegularExpression>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace zodiac {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString BirthDateText(const ZodiacReading& r, const QLocale& locale) {
+    if (!r.BirthDate || !r.BirthDate->ok())
+        return {};
+    const QDate date(static_cast<int>(r.BirthDate->year()), static_cast<int>(unsigned(r.BirthDate->month())),
+                     static_cast<int>(unsigned(r.BirthDate->day())));
+    return ReportDateText(date, locale);
+}
+
+} // namespace
+
+QString ReportDateText(const QDate& date, const QLocale& locale) {
+    if (!date.isValid())
+        return {};
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // A two-digit year would read back as 19xx; every run of y becomes four.
+    static const QRegularExpression years(QStringLiteral("y+"));
+    format.replace(years, QStringLiteral("yyyy"));
+    return locale.toString(date, format);
+}
+
+void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale) {
+    doc.clear();
+    QTextCursor cursor(&doc);
+
+    QTextCharFormat label;
+    label.setFontWeight(QFont::Bold);
+    label.setForeground(ReportLabelColor);
+    QTextCharFormat value;
+    value.setFontWeight(QFont::Normal);
+    value.setForeground(QColor(Qt::black));
+
+    const QString breaks = QStringLiteral("\n\n\n");
+    const auto entry = [&](const QString& labelText, const QString& valueText) {
+        cursor.insertText(labelText, label);
+        cursor.insertText(valueText + breaks, value);
+    };
+
+    entry(QStringLiteral("Name: "), FromUtf8(r.Name));
+    entry(QStringLiteral("Date of Birth: "), BirthDateText(r, locale));
+    entry(QStringLiteral("Sign: "), FromUtf8(r.Sign));
+    entry(QStringLiteral("Element: ") + FromUtf8(r.Element) + QStringLiteral(": "),
+          FromUtf8(r.ElementDescription));
+    entry(QStringLiteral("Ruling Planet: "), FromUtf8(r.RulingPlanet));
+    entry(QStringLiteral("Positive Traits: "), FromUtf8(r.PositiveTraits));
+    entry(QStringLiteral("Negative Traits: "), FromUtf8(r.NegativeTraits));
+    entry(QStringLiteral("Most Compatible Sign: "), FromUtf8(r.MostCompatibleSign));
+    entry(QStringLiteral("Least Compatible Sign: "), FromUtf8(r.LeastCompatibleSign));
+    entry(QStringLiteral("Lucky Color: "), FromUtf8(r.LuckyColor));
+    entry(QStringLiteral("GemStone: "), FromUtf8(r.GemStone));
+    entry(QStringLiteral("Energy: "), FromUtf8(r.Energy));
+    entry(QStringLiteral("Favourable Season: "), FromUtf8(r.FavourableSeason));
+    entry(QStringLiteral("Favourable Month: "), FromUtf8(r.FavourableMonth));
+    entry(QStringLiteral("Famous Persons of this Star Sign are: "), FromUtf8(r.FamousPersons));
+}
+
+} // namespace zodiac

@@ -1,0 +1,54 @@
+#pragma once
+#include "ZodiacReading.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QPushButton;
+class QTextEdit;
+
+namespace zodiac {
+
+class LinkLabel;
+
+// The report window: the reading as a formatted report, to print or save as a record.
+// Shown modally; the caller owns it (one per showing).
+class frmSave : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmSave(const ZodiacReading& reading, QWidget* parent = nullptr);
+    ~frmSave() override;
+
+    void done(int result) override;
+
+public slots:
+    void cmdPrint_Click();
+    void cmdSave_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void RTB_Change();
+    void Label1_Click();
+    void Label14_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+    ZodiacReading reading_;
+    LinkLabel* Label14 = nullptr;
+    LinkLabel* Label1 = nullptr;
+    QTextEdit* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QGroupBox* fraFullBrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    bool linksAttached_ = false;
+};
+
+} // namespace zodiac
