@@ -3,6 +3,7 @@
 #include "EndApplication.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
+#include "frmSave.h"
 #include "frmSignDetails.h"
 
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
@@ -33,6 +34,11 @@ frmSignDetails* ApplicationFlow::ShowSignDetails() {
     auto* window = new frmSignDetails(m_reading);
     connect(window, &frmSignDetails::backRequested, this, &ApplicationFlow::ShowMainWindow);
     connect(window, &frmSignDetails::endRequested, this, [] { zodiac::EndApplication(); });
+    // Print opens the report modally; the details window waits until it is closed.
+    connect(window, &frmSignDetails::printRequested, window, [this, window] {
+        zodiac::frmSave report(m_reading, window);
+        report.exec();
+    });
     m_details = window;
     window->show();
     return window;
