@@ -1,0 +1,178 @@
+#include "FileDialogs.h"
+#include "MessageBox.h"
+#include "RecordFile.h"
+#include "SignDetermination.h"
+#include "frmSave.h"
+#include "modRTB.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace zodiac;
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class TestFrmSave : public QObject {
+    Q_OBJECT
+
+    UrlCatcher catcher;
+    QList<ShownMessage> messages;
+
+    ZodiacReading Reading(const std::string& name) {
+        ZodiacReading r;
+        const auto table = BuildNewYearTable();
+        DetermineSign(r, table, ReadingInput{name, SexChoice::Female, "7", "January", "1980"});
+        return r;
+    }
+
+    // Presses the left button on the first character of the text, in the report's viewport.
+    static void PressOn(QTextEdit* area, const QString& text, Qt::MouseButton button = Qt::LeftButton) {
+        const int at = area->toPlainText().indexOf(text);
+        QVERIFY(at >= 0);
+        QTextCursor cursor(area->document());
+        cursor.setPosition(at + 1);
+        area->ensureCursorVisible();
+        const QPoint p = area->cursorRect(cursor).center();
+        QTest::mousePress(area->viewport(), button, {}, p);
+        QTest::mouseRelease(area->viewport(), button, {}, p);
+    }
+
+private slots:
+    void initTestCase() {
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+        SetMessageAnswerer([this](const ShownMessage& m) {
+            messages.append(m);
+            return MessageAnswer::Ok;
+        });
+    }
+    void init() {
+        catcher.urls.clear();
+        messages.clear();
+    }
+
+    void clipboardEmptiedOnOpenAndMove() {
+        QGuiApplication::clipboard()->setText("secret");
+        frmSave window(Reading("Ann"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QGuiApplication::clipboard()->setText("again");
+        auto* area = window.findChild<QTextEdit*>("RTB");
+        QTest::mouseMove(area->viewport(), QPoint(20, 20));
+        QTest::mouseMove(area->viewport(), QPoint(40, 30));
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QVERIFY(area->isReadOnly());
+    }
+
+    void addressInNameOpensOncePerPress() {
+        for (int round = 0; round < 2; ++round) { // reopening keeps links working
+            catcher.urls.clear();
+            frmSave window(Reading("www.nerro.example/page"));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            auto* area = window.findChild<QTextEdit*>("RTB");
+            QTest::mouseMove(area->viewport(), QPoint(30, 10));
+            PressOn(area, "www.nerro.example");
+            QCOMPARE(catcher.urls.size(), 1);
+            QCOMPARE(catcher.urls[0].host(), QStringLiteral("www.nerro.example"));
+            PressOn(area, "www.nerro.example", Qt::RightButton);
+            QCOMPARE(catcher.urls.size(), 1);
+            PressOn(area, "www.nerro.example");
+            QCOMPARE(catcher.urls.size(), 2);
+            window.close();
+        }
+    }
+
+    void otherSchemesAreNotLinks_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("file") << "file:///etc/passwd";
+        QTest::newRow("smb") << "smb://server/share";
+        QTest::newRow("custom") << "myapp://run?x=1";
+        QTest::newRow("no host") << "https://";
+    }
+
+    void otherSchemesAreNotLinks() {
+        QFETCH(QString, name);
+        frmSave window(Reading(name.toStdString()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* area = window.findChild<QTextEdit*>("RTB");
+        PressOn(area, name.left(4));
+        QVERIFY(catcher.urls.isEmpty());
+        QVERIFY(!LinkUrlFor(name).isValid() || LinkUrlFor(name).isEmpty());
+    }
+
+    void detachWithoutAttachDoesNothing() {
+        DetachLinkHandling();
+        DetachLinkHandling();
+    }
+
+    void saveWritesTheRecord() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ann.str");
+        FileDialogRequest asked{};
+        SetFileDialogAnswerer([&](const FileDialogRequest& r) {
+            asked = r;
+            return path;
+        });
+        frmSave window(Reading("Ann"));
+        window.cmdSave_Click();
+        QCOMPARE(asked.kind, FileDialogRequest::Save);
+        QCOMPARE(asked.title, QStringLiteral("Save Your Chinese Zodiac Result ...."));
+        QCOMPARE(asked.filter, QStringLiteral("Rich Text Format (*.str)"));
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("str"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Dqq\r\nIhpdoh\r\n:\r\nMdqxdu|\r\n4<;3\r\n"));
+        QVERIFY(messages.isEmpty()); // no message confirms the save
+        SetFileDialogAnswerer({});
+    }
+
+    void saveRefusalsAndCancel_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("blockFolder");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("cancel is silent") << "Ann" << false << true << false;
+        QTest::newRow("name outside the code page")
+            << QString::fromUtf8("\u0416enya") << false << false << true;
+        QTest::newRow("folder cannot be written") << "Ann" << true << false << true;
+    }
+
+    void saveRefusalsAndCancel() {
+        QFETCH(QString, name);
+        QFETCH(bool, blockFolder);
+        QFETCH(bool, cancel);
+        QFETCH(bool, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath("out.str");
+        if (blockFolder) {
+            QFile blocker(dir.filePath("file"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            blocker.close();
+            path = dir.filePath("file/out.str");
+        }
+        SetFileDialogAnswerer([&](const FileDialogRequest&) { return cancel ? QString() : path; });
+        frmSave window(Reading(name.toStdString()));
+        window.cmdSave_Click();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(!messages.isEmpty(), message);
+        if (message) {
+            QCOMPARE(messages[0].icon, MessageIcon::Critical);
+        }
+        SetFileDialogAnswerer({});
+    }
+};
+
+QTEST_MAIN(TestFrmSave)
+#include "tst_frmsave.moc"
