@@ -19,8 +19,14 @@ QString Run(const QString& program, const QStringList& args) {
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-QStringList PdfFiles(const QString& folder) {
-    return QDir(folder).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+// cups-pdf names its output after the job title, so a new job may replace an older file of the same
+// name: look for a PDF written since the print began.
+bool PdfWrittenSince(const QString& folder, const QDateTime& since) {
+    for (const QFileInfo& info : QDir(folder).entryInfoList({"*.pdf"}, QDir::Files)) {
+        if (info.lastModified() >= since && info.size() > 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -39,7 +45,8 @@ private slots:
                   "(scripts/lib/printer-setup needs root)");
         }
         const QString outFolder = QDir::homePath() + "/PDF";
-        const QStringList before = PdfFiles(outFolder);
+        // File times have whole-second precision on some file systems.
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
         const QString completedBefore = Run("lpstat", {"-W", "completed", "-o"});
 
         QList<ShownMessage> messages;
@@ -56,8 +63,7 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QVERIFY2(messages.isEmpty(), messages.isEmpty() ? "" : qPrintable(messages[0].text));
 
-        QStringList after;
-        QTRY_VERIFY_WITH_TIMEOUT((after = PdfFiles(outFolder)).size() > before.size(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(PdfWrittenSince(outFolder, started), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(Run("lpstat", {"-W", "completed", "-o"}).size() > completedBefore.size(),
                                  30000);
         SetMessageAnswerer({});
