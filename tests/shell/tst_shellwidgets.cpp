@@ -53,16 +53,19 @@ class TestShellWidgets : public QObject {
     template <typename F> void WhenModalShown(F check) {
         auto tries = std::make_shared<int>(0);
         auto poll = std::make_shared<std::function<void()>>();
-        *poll = [check, tries, poll] {
+        // Only the pending timer holds the poll, so it is freed once the check has run.
+        std::weak_ptr<std::function<void()>> weak = poll;
+        *poll = [check, tries, weak] {
+            const auto self = weak.lock();
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 check(modal);
                 return;
             }
-            if (++*tries < 200) {
-                QTimer::singleShot(10, *poll);
+            if (self && ++*tries < 200) {
+                QTimer::singleShot(10, [self] { (*self)(); });
             }
         };
-        QTimer::singleShot(0, *poll);
+        QTimer::singleShot(0, [poll] { (*poll)(); });
     }
 
 private slots:

@@ -146,7 +146,7 @@ void frmSignDetails::BuildMenu() {
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setNativeMenuBar(false);
 
-    const auto addEntry = [this](QWidget* owner, const QString& name, const QString& caption) {
+    const auto addEntry = [](QWidget* owner, const QString& name, const QString& caption) {
         auto* action = new QAction(caption, owner);
         action->setObjectName(name);
         owner->addAction(action);
