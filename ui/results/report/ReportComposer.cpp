@@ -1,6 +1,7 @@
 #include "ReportComposer.h"
 
-#include <QRegularExpression>
+#include "UpdateReminder.h"
+
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -26,11 +27,8 @@ QString BirthDateText(const ZodiacReading& r, const QLocale& locale) {
 QString ReportDateText(const QDate& date, const QLocale& locale) {
     if (!date.isValid())
         return {};
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    // A two-digit year would read back as 19xx; every run of y becomes four.
-    static const QRegularExpression years(QStringLiteral("y+"));
-    format.replace(years, QStringLiteral("yyyy"));
-    return locale.toString(date, format);
+    // The same four-digit-year short date that the update reminder stores.
+    return ShortDateText(date, locale);
 }
 
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale) {
