@@ -4,19 +4,40 @@
 #include "SettingsStore.h"
 #include "WebLinks.h"
 
-#include <QRegularExpression>
-
 namespace zodiac {
 
 namespace {
 const QString DurationKey = QStringLiteral("Duration");
 constexpr int ReminderDistanceDays = 14;
 
+// Widens every two-letter year field ("yy") of the locale's short format to four letters, leaving
+// quoted literal text alone. A plain scan: a regular expression here would pull the whole
+// pattern engine into every start-up for one short string.
 QString FourDigitYearFormat(const QLocale& locale) {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    format.replace(twoDigitYear, QStringLiteral("yyyy"));
-    return format;
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString widened;
+    widened.reserve(format.size() + 2);
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+            widened += c;
+            ++i;
+            continue;
+        }
+        if (quoted || c != u'y') {
+            widened += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 0;
+        while (i + run < format.size() && format.at(i + run) == u'y')
+            ++run;
+        widened += run == 2 ? QStringLiteral("yyyy") : format.mid(i, run);
+        i += run;
+    }
+    return widened;
 }
 } // namespace
 

@@ -1,10 +1,20 @@
 #include "StartApplication.h"
 
+#include "AppIcon.h"
+#include "AppInfo.h"
 #include "EndApplication.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 #include "frmSave.h"
 #include "frmSignDetails.h"
+
+#include <QApplication>
+
+void PrepareApplication() {
+    QApplication::setApplicationName(QString::fromUtf8(zodiac::ExecutableBaseName));
+    QApplication::setWindowIcon(zodiac::ApplicationIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
     std::uniform_int_distribution<int> die(1, 6);

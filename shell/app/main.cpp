@@ -1,5 +1,3 @@
-#include "AppIcon.h"
-#include "AppInfo.h"
 #include "MessageBox.h"
 #include "SingleInstance.h"
 #include "StartApplication.h"
@@ -9,10 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(zodiac::ExecutableBaseName));
-    QApplication::setWindowIcon(zodiac::ApplicationIcon());
-    // Hand-overs close the only window for a moment; only EndApplication ends the run.
-    QApplication::setQuitOnLastWindowClosed(false);
+    PrepareApplication();
 
     zodiac::SingleInstance instance;
     if (!instance.TryAcquire()) {

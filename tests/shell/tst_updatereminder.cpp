@@ -43,6 +43,10 @@ private slots:
                                << "06.12.2026";
         QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QDate(2026, 12, 6)
                                << "06/12/2026";
+        QTest::newRow("ko_KR") << QLocale(QLocale::Korean, QLocale::SouthKorea) << QDate(2026, 12, 6) << "";
+        QTest::newRow("bg_BG, quoted literal")
+            << QLocale(QLocale::Bulgarian, QLocale::Bulgaria) << QDate(2026, 12, 6) << "";
+        QTest::newRow("hu_HU") << QLocale(QLocale::Hungarian, QLocale::Hungary) << QDate(2026, 12, 6) << "";
         QTest::newRow("C") << QLocale::c() << QDate(2026, 12, 6) << "";
         QTest::newRow("C year 2100") << QLocale::c() << QDate(2100, 3, 1) << "";
     }
