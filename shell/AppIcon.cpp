@@ -13,9 +13,12 @@ QIcon ApplicationIcon() {
         return true;
     }();
     static_cast<void>(registered);
+    // The window icon travels to the X server with every window a program opens, each size as
+    // raw pixels, so it carries the window-list sizes only; launchers and task switchers draw
+    // the large sizes from the installed icon theme, found through the desktop entry.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/zodiac/icons/zodiac-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/zodiac/icons/zodiac-256.png"), QSize(256, 256));
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/zodiac/icons/zodiac-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

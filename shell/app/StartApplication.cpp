@@ -13,6 +13,8 @@
 void PrepareApplication() {
     QApplication::setApplicationName(QString::fromUtf8(zodiac::ExecutableBaseName));
     QApplication::setWindowIcon(zodiac::ApplicationIcon());
+    // Lets the desktop match the windows to the installed entry and its icon theme.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nerro-chinese-zodiac"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -217,6 +217,8 @@ private slots:
     void applicationIconFromResource() {
         const QIcon icon = ApplicationIcon();
         QVERIFY(!icon.isNull());
+        // Window-list sizes only: each size is sent to the X server as raw pixels with every window.
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
         const QPixmap pixmap = icon.pixmap(32, 32);
         QCOMPARE(pixmap.size(), QSize(32, 32));
         // The drawing is a red disc: its centre column is not transparent.
