@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
+#include "BrandLabels.h"
 #include "BrandTexts.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
@@ -413,6 +414,42 @@ private slots:
 
         SetEndApplicationHook({});
         QVERIFY(!IsEndingApplication());
+    }
+
+    void brandOfferBehindIsCovered_data() {
+        QTest::addColumn<bool>("coBrandFirst");
+        QTest::addColumn<bool>("coBrandThen");
+        QTest::newRow("co-brand in front") << true << true;
+        QTest::newRow("full brand in front") << false << false;
+        QTest::newRow("co-brand brought forward") << false << true;
+        QTest::newRow("full brand brought forward") << true << false;
+    }
+
+    void brandOfferBehindIsCovered() {
+        QFETCH(bool, coBrandFirst);
+        QFETCH(bool, coBrandThen);
+        QWidget frame;
+        frame.resize(400, 80);
+        QFont bold;
+        bold.setBold(true);
+        const BrandLabels labels = MakeBrandLabels(&frame, bold, Qt::blue, 120, 165, 5500, 900, coBrandFirst);
+        if (coBrandThen != coBrandFirst)
+            BringBrandToFront(labels, coBrandThen);
+        LinkLabel* front = coBrandThen ? labels.coBrand : labels.fullBrand;
+        LinkLabel* behind = coBrandThen ? labels.fullBrand : labels.coBrand;
+        QCOMPARE(front->objectName(),
+                 coBrandThen ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand"));
+        QCOMPARE(frame.childAt(front->geometry().center()), front);
+        QVERIFY(behind->isVisibleTo(&frame));
+        QCOMPARE(front->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(behind->focusPolicy(), Qt::NoFocus);
+
+        // What the user sees is the front offer alone: the one behind does not show through.
+        const QImage seen = frame.grab().toImage();
+        behind->hide();
+        QCOMPARE(frame.grab().toImage(), seen);
+        front->hide();
+        QVERIFY(frame.grab().toImage() != seen);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
+#include "BrandLabels.h"
 #include "BrandTexts.h"
 #include "DateText.h"
 #include "EndApplication.h"
@@ -168,20 +169,10 @@ void frmMain::BuildControls() {
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     zodiac::PlaceTwips(fraFullBrand, 53, 2880, 4845, 1215);
 
-    lblCobrand = new zodiac::LinkLabel(zodiac::CoBrandText(), BrandColor, fraFullBrand);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    lblFullBrand = new zodiac::LinkLabel(zodiac::FullBrandText(), BrandColor, fraFullBrand);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    for (zodiac::LinkLabel* brand : {lblCobrand, lblFullBrand}) {
-        brand->setFont(LinkFont(true));
-        brand->setAlignment(Qt::AlignCenter);
-        brand->setWordWrap(true);
-        // Opaque, so the offer underneath does not show through the one on top.
-        brand->setAutoFillBackground(true);
-        zodiac::PlaceTwips(brand, 120, 165, 4545, 975);
-    }
     // As laid out, the full-brand offer lies over the co-brand offer.
-    lblFullBrand->raise();
+    m_brands = zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 4545, 975, false);
+    lblCobrand = m_brands.coBrand;
+    lblFullBrand = m_brands.fullBrand;
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -209,10 +200,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::BringBrandLabelToFront(bool coBrand) {
-    if (coBrand)
-        lblCobrand->raise();
-    else
-        lblFullBrand->raise();
+    zodiac::BringBrandToFront(m_brands, coBrand);
 }
 
 void frmMain::SelectSex(int index) {

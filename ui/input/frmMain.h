@@ -1,4 +1,5 @@
 #pragma once
+#include "BrandLabels.h"
 #include "NewYearTable.h"
 #include "ZodiacReading.h"
 
@@ -66,4 +67,5 @@ private:
     QGroupBox* fraFullBrand = nullptr;
     zodiac::LinkLabel* lblCobrand = nullptr;
     zodiac::LinkLabel* lblFullBrand = nullptr;
+    zodiac::BrandLabels m_brands;
 };

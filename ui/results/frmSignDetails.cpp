@@ -1,6 +1,7 @@
 #include "frmSignDetails.h"
 
 #include "AppInfo.h"
+#include "BrandLabels.h"
 #include "BrandTexts.h"
 #include "DateText.h"
 #include "EndApplication.h"
@@ -283,19 +284,11 @@ void frmSignDetails::BuildControls() {
     fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     zodiac::PlaceTwips(fraFullBrand, 38, 6840, 10065, 855);
-    lblCobrand = new zodiac::LinkLabel(zodiac::CoBrandText(), BrandColor, fraFullBrand);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    lblFullBrand = new zodiac::LinkLabel(zodiac::FullBrandText(), BrandColor, fraFullBrand);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    for (zodiac::LinkLabel* brand : {lblCobrand, lblFullBrand}) {
-        brand->setFont(LinkFont(true));
-        brand->setAlignment(Qt::AlignCenter);
-        brand->setWordWrap(true);
-        // Opaque, so the offer underneath does not show through the one on top.
-        brand->setAutoFillBackground(true);
-        zodiac::PlaceTwips(brand, 120, 165, 9825, 615);
-    }
-    lblFullBrand->raise();
+    // The full-brand offer lies over the co-brand offer.
+    const zodiac::BrandLabels brands =
+        zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 9825, 615, false);
+    lblCobrand = brands.coBrand;
+    lblFullBrand = brands.fullBrand;
 
     connect(cmdPrint, &QPushButton::clicked, this, &frmSignDetails::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSignDetails::cmdExit_Click);

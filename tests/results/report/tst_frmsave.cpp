@@ -74,6 +74,19 @@ private slots:
         QVERIFY(area->isReadOnly());
     }
 
+    void coBrandOfferCoversTheOther() {
+        frmSave window(Reading("Ann"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* frame = window.findChild<QWidget*>("fraFullBrand");
+        auto* front = window.findChild<QWidget*>("lblCobrand");
+        auto* behind = window.findChild<QWidget*>("lblFullBrand");
+        QCOMPARE(frame->childAt(front->geometry().center()), front);
+        const QImage seen = frame->grab().toImage();
+        behind->hide();
+        QCOMPARE(frame->grab().toImage(), seen);
+    }
+
     void addressInNameOpensOncePerPress() {
         for (int round = 0; round < 2; ++round) { // reopening keeps links working
             catcher.urls.clear();

@@ -1,6 +1,7 @@
 #include "frmSave.h"
 
 #include "AppInfo.h"
+#include "BrandLabels.h"
 #include "BrandTexts.h"
 #include "FileDialogs.h"
 #include "LinkLabel.h"
@@ -95,20 +96,10 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
 
     QFont brandFont = font();
     brandFont.setBold(true);
-    lblFullBrand = new LinkLabel(FullBrandText(), Qt::blue, fraFullBrand);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblFullBrand->setAlignment(Qt::AlignCenter);
-    lblFullBrand->setFont(brandFont);
-    PlaceTwips(lblFullBrand, 120, 165, 7425, 615);
-
-    lblCobrand = new LinkLabel(CoBrandText(), Qt::blue, fraFullBrand);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    lblCobrand->setAlignment(Qt::AlignCenter);
-    lblCobrand->setFont(brandFont);
-    PlaceTwips(lblCobrand, 120, 165, 7425, 615);
     // The co-branding offer lies over the other one, so it is the one seen and clicked.
-    lblCobrand->raise();
-    lblFullBrand->setFocusPolicy(Qt::NoFocus);
+    const BrandLabels brands = MakeBrandLabels(fraFullBrand, brandFont, Qt::blue, 120, 165, 7425, 615, true);
+    lblCobrand = brands.coBrand;
+    lblFullBrand = brands.fullBrand;
 
     connect(Label14, &LinkLabel::clicked, this, &frmSave::Label14_Click);
     connect(Label1, &LinkLabel::clicked, this, &frmSave::Label1_Click);
