@@ -10,6 +10,7 @@ ZODIAC_PACKAGES=(
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 as_root() {

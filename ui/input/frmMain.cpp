@@ -75,6 +75,9 @@ QComboBox* MakeList(const QString& name, const QString& accessibleName, QWidget*
     list->setFont(WindowFont());
     list->setEditable(false);
     list->setAccessibleName(accessibleName);
+    // Through AT-SPI a drop-down list is announced by its current entry, not by its name, so the
+    // name also goes into the description, which screen readers speak after the entry.
+    list->setAccessibleDescription(accessibleName);
     return list;
 }
 
@@ -131,6 +134,8 @@ void frmMain::BuildControls() {
     txtName->setFont(WindowFont());
     txtName->setAccessibleName(QStringLiteral("Name"));
     zodiac::PlaceTwips(txtName, 1050, 270, 3705, 345);
+    // A label's buddy is what AT-SPI reports as the control it labels.
+    Label1->setBuddy(txtName);
 
     Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Birth Day"), fraDetails);
     zodiac::PlaceTwips(Label2, 180, 810, 810, 195);
@@ -141,6 +146,7 @@ void frmMain::BuildControls() {
     zodiac::PlaceTwips(cboMonth, 1755, 720, 1305, 315);
     cboYear = MakeList(QStringLiteral("cboYear"), QStringLiteral("Birth year"), fraDetails);
     zodiac::PlaceTwips(cboYear, 3120, 720, 1095, 315);
+    Label2->setBuddy(cboDate);
 
     Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("Sex"), fraDetails);
     zodiac::PlaceTwips(Label5, 630, 1260, 330, 195);

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <charconv>
 #include <limits>
@@ -227,6 +228,11 @@ void frmSignDetails::BuildControls() {
     MV->setFont(WindowFont());
     MV->setAccessibleName(QStringLiteral("Your Date of Birth"));
     MV->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The calendar's own arrow buttons carry only icons; give a screen reader words for them.
+    if (auto* previous = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setAccessibleName(QStringLiteral("Previous month"));
+    if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setAccessibleName(QStringLiteral("Next month"));
     zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
 
     fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), client);

@@ -18,6 +18,8 @@ QComboBox* MakeList(QWidget* parent, const char* name, const QString& accessible
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setAccessibleName(accessibleName);
+    // AT-SPI announces a drop-down list by its current entry; the description carries the name.
+    list->setAccessibleDescription(accessibleName);
     list->setEditable(false);
     return list;
 }
