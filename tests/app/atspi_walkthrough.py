@@ -11,7 +11,7 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 # Roles whose items a screen reader gets from the item itself or from its container.
 UNNAMED_OK = {"list", "list item", "table", "table cell", "table column header", "table row header",
@@ -27,15 +27,27 @@ def check(condition, message):
 
 
 def walk(node):
+    """Every node under `node`; a node that goes away while it is read (a window being closed) is
+    left out rather than failing the walk."""
+    try:
+        count = node.get_child_count()
+    except GLib.GError:
+        return
     yield node
-    for index in range(node.get_child_count()):
-        child = node.get_child_at_index(index)
+    for index in range(count):
+        try:
+            child = node.get_child_at_index(index)
+        except GLib.GError:
+            continue
         if child is not None:
             yield from walk(child)
 
 
 def showing(node):
-    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+    try:
+        return node.get_state_set().contains(Atspi.StateType.SHOWING)
+    except GLib.GError:
+        return False
 
 
 def wait_for(what, probe, seconds=10):
@@ -61,16 +73,22 @@ def application():
 
 def find(app, role, name, only_showing=True):
     for node in walk(app):
-        if node.get_role_name() == role and node.get_name() == name and (showing(node) or not only_showing):
-            return node
+        try:
+            if node.get_role_name() == role and node.get_name() == name and (showing(node) or not only_showing):
+                return node
+        except GLib.GError:
+            continue
     return None
 
 
 def window_titled(app, title):
     for index in range(app.get_child_count()):
-        window = app.get_child_at_index(index)
-        if window is not None and window.get_name() == title and showing(window):
-            return window
+        try:
+            window = app.get_child_at_index(index)
+            if window is not None and window.get_name() == title and showing(window):
+                return window
+        except GLib.GError:
+            continue
     return None
 
 
@@ -92,11 +110,14 @@ def labelled_by(node):
 
 def every_focusable_control_is_named(window, where):
     for node in walk(window):
-        role = node.get_role_name()
-        if role in UNNAMED_OK or not showing(node):
+        try:
+            role = node.get_role_name()
+            if role in UNNAMED_OK or not showing(node):
+                continue
+            if node.get_state_set().contains(Atspi.StateType.FOCUSABLE) or role == "push button":
+                check(bool(node.get_name()), f"{where}: a {role} has no name")
+        except GLib.GError:
             continue
-        if node.get_state_set().contains(Atspi.StateType.FOCUSABLE) or role == "push button":
-            check(bool(node.get_name()), f"{where}: a {role} has no name")
 
 
 def finish():
@@ -121,9 +142,7 @@ check([node.get_name() for node in lists] == ["1", "January", "1936"],
 
 # Proceed without a name: the program says what is missing, and OK takes the user back.
 press(find(main, "push button", "Proceed"))
-message = wait_for("the missing-name message",
-                   lambda: next((n for n in walk(app) if n.get_role_name() == "label"
-                                 and n.get_name() == "Please Enter Your Name" and showing(n)), None))
+message = wait_for("the missing-name message", lambda: find(app, "label", "Please Enter Your Name"))
 dialog = message
 while dialog is not None and dialog.get_role_name() not in ("dialog", "alert"):
     dialog = dialog.get_parent()
