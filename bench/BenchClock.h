@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -32,65 +32,109 @@ inline double Median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Watches the whole application for the first paint of a top-level window that `wanted`
-// accepts. The window counts as shown once that paint pass has finished, which is the
-// next turn of the event loop, so the children painted in the same pass are included.
+class FirstPaintWatch;
+
+// The benchmarks' application: tells the active watch when each event has been dispatched,
+// which an event filter cannot, since it sees events only before they are handled.
+class BenchApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+    FirstPaintWatch* watch = nullptr;
+};
+
+// Times an action up to the first paint pass of a window that `wanted` accepts: the clock stops
+// when the expose or update event in which that window was painted has been handled, that is,
+// when its whole first frame, children included, has been handed to the X server.
+//
+// Everything runs from the application's own event loop, as a click does: the action is
+// started from a zero timer and returns to the loop, so the window a hand-over closes is
+// deleted when it would be for a user.
 class FirstPaintWatch : public QObject {
 public:
-    explicit FirstPaintWatch(std::function<bool(QWidget*)> wanted) : m_wanted(std::move(wanted)) {
-        qApp->installEventFilter(this);
-    }
-    ~FirstPaintWatch() override { qApp->removeEventFilter(this); }
+    using Done = std::function<void(double milliseconds, QWidget* window)>;
 
-    // Runs `action`, then the event loop until the window is shown; returns milliseconds
-    // from the start of `action`, or -1 after five seconds without it.
-    double Time(const std::function<void()>& action, const std::function<void(QWidget*)>& onShown = {}) {
-        m_pending = false;
-        m_onShown = onShown;
-        m_elapsed = -1;
-        m_active = true;
-        m_clock.start();
-        action();
-        if (m_elapsed < 0) {
-            QEventLoop loop;
-            m_loop = &loop;
-            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-            loop.exec();
-            m_loop = nullptr;
-        }
-        m_active = false;
-        return m_elapsed;
+    FirstPaintWatch() {
+        qApp->installEventFilter(this);
+        static_cast<BenchApplication*>(qApp)->watch = this;
+    }
+    ~FirstPaintWatch() override {
+        qApp->removeEventFilter(this);
+        static_cast<BenchApplication*>(qApp)->watch = nullptr;
+    }
+
+    // From the event loop: runs `action`, and once a wanted window is shown calls `done` with
+    // the milliseconds since the start of `action`, or with -1 and no window after five seconds.
+    void Arm(std::function<bool(QWidget*)> wanted, std::function<void()> action, Done done) {
+        QTimer::singleShot(
+            0, this,
+            [this, wanted = std::move(wanted), action = std::move(action), done = std::move(done)]() mutable {
+                m_wanted = std::move(wanted);
+                m_done = std::move(done);
+                m_painted = nullptr;
+                m_active = true;
+                const int round = ++m_round;
+                QTimer::singleShot(5000, this, [this, round] {
+                    if (m_active && round == m_round)
+                        Finish(-1, nullptr);
+                });
+                m_clock.start();
+                action();
+            });
+    }
+
+    // Called by BenchApplication once `event` has been handled.
+    void Dispatched(QObject* receiver, QEvent* event) {
+        if (!m_active || !m_painted)
+            return;
+        const bool paintPass = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest ||
+                               event->type() == QEvent::UpdateLater;
+        if (!paintPass || (receiver != m_painted && receiver != static_cast<QObject*>(m_painted->windowHandle())))
+            return;
+        const double milliseconds = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+        QWidget* window = m_painted;
+        // The caller may close the window; let the paint pass unwind first.
+        QTimer::singleShot(0, this, [this, milliseconds, window, round = m_round] {
+            if (m_active && round == m_round)
+                Finish(milliseconds, window);
+        });
+        m_painted = nullptr;
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint || !m_active || m_pending)
+        if (event->type() != QEvent::Paint || !m_active || m_painted)
             return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || !m_wanted(widget->window()))
-            return false;
-        m_pending = true;
-        QWidget* window = widget->window();
-        QTimer::singleShot(0, this, [this, window] {
-            if (!m_active)
-                return;
-            m_elapsed = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
-            if (m_onShown)
-                m_onShown(window);
-            if (m_loop)
-                m_loop->quit();
-        });
+        if (widget && m_wanted(widget->window()))
+            m_painted = widget->window();
         return false;
     }
 
 private:
+    void Finish(double milliseconds, QWidget* window) {
+        m_active = false;
+        Done done = std::move(m_done);
+        done(milliseconds, window);
+    }
+
     std::function<bool(QWidget*)> m_wanted;
-    std::function<void(QWidget*)> m_onShown;
+    Done m_done;
     QElapsedTimer m_clock;
-    QEventLoop* m_loop = nullptr;
+    QWidget* m_painted = nullptr;
+    int m_round = 0;
     bool m_active = false;
-    bool m_pending = false;
-    double m_elapsed = -1;
 };
+
+inline bool BenchApplication::notify(QObject* receiver, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool handled = QApplication::notify(receiver, event);
+    // `event` may be gone now; only its type is used, and `receiver` only as an address.
+    if (watch && (type == QEvent::Expose || type == QEvent::UpdateRequest || type == QEvent::UpdateLater)) {
+        QEvent copy(type);
+        watch->Dispatched(receiver, &copy);
+    }
+    return handled;
+}
 
 } // namespace bench
