@@ -89,7 +89,8 @@ public:
             return;
         const bool paintPass = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest ||
                                event->type() == QEvent::UpdateLater;
-        if (!paintPass || (receiver != m_painted && receiver != static_cast<QObject*>(m_painted->windowHandle())))
+        if (!paintPass ||
+            (receiver != m_painted && receiver != static_cast<QObject*>(m_painted->windowHandle())))
             return;
         const double milliseconds = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
         QWidget* window = m_painted;
