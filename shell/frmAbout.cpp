@@ -6,6 +6,7 @@
 #include "LinkLabel.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowFonts.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -32,9 +33,7 @@ frmAbout::frmAbout(QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setWindowIcon(ApplicationIcon());
-    QFont windowFont(QStringLiteral("Verdana"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFont(WindowFont());
     setFixedSize(TwipsRect(0, 0, 7110, 3285).size());
 
     // Created first so it is first in the tab order and has the focus on opening.

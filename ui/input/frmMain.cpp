@@ -13,6 +13,7 @@
 #include "SignDetermination.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowFonts.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -30,18 +31,8 @@ namespace {
 const QColor LinkColor(64, 64, 0);
 const QColor BrandColor(0, 0, 255);
 
-QFont WindowFont(double points = 8.25, bool bold = false) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont LinkFont(bool bold) {
-    QFont font = WindowFont(8.25, bold);
-    font.setUnderline(true);
-    return font;
-}
+using zodiac::LinkFont;
+using zodiac::WindowFont;
 
 // Accessible names carry the caption without its access-key marker.
 QString PlainCaption(const QString& caption) {
@@ -120,9 +111,7 @@ void frmMain::BuildControls() {
 
     fraDetails = new QGroupBox(QStringLiteral("Your Details Please"), this);
     fraDetails->setObjectName(QStringLiteral("fraDetails"));
-    QFont captionFont(QStringLiteral("MS Sans Serif"));
-    captionFont.setPointSizeF(8.25);
-    fraDetails->setFont(captionFont);
+    fraDetails->setFont(zodiac::NamedFont(QStringLiteral("MS Sans Serif"), 8.25));
     fraDetails->setAccessibleName(fraDetails->title());
     zodiac::PlaceTwips(fraDetails, 68, 540, 4845, 1695);
 

@@ -8,6 +8,7 @@
 #include "LinkLabel.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowFonts.h"
 #include "frmAbout.h"
 
 #include <QAction>
@@ -35,18 +36,8 @@ const QColor LinkColor(64, 64, 0);
 const QColor BrandColor(0, 0, 255);
 const QColor SignColor(128, 0, 0);
 
-QFont WindowFont(double points = 8.25, bool bold = false) {
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont LinkFont(bool bold) {
-    QFont font = WindowFont(8.25, bold);
-    font.setUnderline(true);
-    return font;
-}
+using zodiac::LinkFont;
+using zodiac::WindowFont;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -10,6 +10,7 @@
 #include "ReportComposer.h"
 #include "Twips.h"
 #include "WebLinks.h"
+#include "WindowFonts.h"
 #include "modRTB.h"
 
 #include <QClipboard>
@@ -26,13 +27,6 @@ namespace zodiac {
 
 namespace {
 
-QFont NamedFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -46,7 +40,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromLatin1(WindowCaption));
     setModal(true);
-    setFont(NamedFont(QStringLiteral("Verdana"), 8.25));
+    setFont(WindowFont());
     setFixedSize(TwipsRect(0, 0, 7725, 7770).size());
 
     const QColor siteColor(64, 64, 0);
@@ -65,7 +59,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setReadOnly(true);
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RTB->setFont(NamedFont(QStringLiteral("Verdana"), 9.75));
+    RTB->setFont(WindowFont(9.75));
     RTB->document()->setDefaultFont(RTB->font());
     QPalette rtbPalette = RTB->palette();
     rtbPalette.setColor(QPalette::Base, rtbPalette.color(QPalette::Window));
