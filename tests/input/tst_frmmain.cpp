@@ -2,11 +2,11 @@
 #include "FileDialogs.h"
 #include "MessageBox.h"
 #include "RecordFile.h"
+#include "UrlCatcher.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,14 +21,6 @@
 using zodiac::MessageAnswer;
 using zodiac::MessageIcon;
 using zodiac::ShownMessage;
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 class tst_frmMain : public QObject {
     Q_OBJECT
@@ -329,7 +321,6 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, key);
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         auto* window = new frmMain(reading, table);
         window->show();
         window->BringBrandLabelToFront(label == QStringLiteral("lblCobrand"));
@@ -339,10 +330,9 @@ private slots:
         QWidget* hit = parent->childAt(link->geometry().center());
         QCOMPARE(hit, link);
         QTest::mouseClick(hit, Qt::LeftButton);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(catcher.opened.size(), 1);
-        QCOMPARE(catcher.opened[0].query(), QStringLiteral("page=") + key);
-        QVERIFY(catcher.opened[0].path().endsWith(QStringLiteral("/ssd.php")));
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls[0].query(), QStringLiteral("page=") + key);
+        QVERIFY(catcher.urls[0].path().endsWith(QStringLiteral("/ssd.php")));
         QVERIFY(window->isVisible());
     }
 

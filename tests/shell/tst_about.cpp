@@ -1,9 +1,9 @@
 #include "AppIcon.h"
 #include "LinkLabel.h"
+#include "UrlCatcher.h"
 #include "frmAbout.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -11,22 +11,12 @@
 
 using namespace zodiac;
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class TestAbout : public QObject {
     Q_OBJECT
 
     UrlCatcher catcher;
 
 private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler("https", &catcher, "open"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
     void init() { catcher.urls.clear(); }
 
     void windowFrame() {

@@ -7,11 +7,11 @@
 #include "LinkLabel.h"
 #include "MessageBox.h"
 #include "Twips.h"
+#include "UrlCatcher.h"
 #include "WebLinks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,15 +19,6 @@
 #include <QtTest>
 
 using namespace zodiac;
-
-// Catches what would go to the browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 // A window that records its close and, like the main windows, ends the application from it.
 class ClosingWindow : public QWidget {
@@ -70,8 +61,6 @@ class TestShellWidgets : public QObject {
     }
 
 private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler("https", &catcher, "open"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
     void init() {
         catcher.urls.clear();
         SetMessageAnswerer({});

@@ -1,19 +1,11 @@
 #include "MessageBox.h"
 #include "SettingsStore.h"
 #include "UpdateReminder.h"
+#include "UrlCatcher.h"
 
-#include <QDesktopServices>
 #include <QtTest>
 
 using namespace zodiac;
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class TestUpdateReminder : public QObject {
     Q_OBJECT
@@ -25,11 +17,9 @@ class TestUpdateReminder : public QObject {
 
 private slots:
     void initTestCase() {
-        QDesktopServices::setUrlHandler("https", &catcher, "open");
         // Only the answerer below may answer; a real box would hang a headless run.
         SetMessageAnswerer([](const ShownMessage&) { return MessageAnswer::No; });
     }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("https"); }
 
     void shortDateRoundTrip_data() {
         QTest::addColumn<QLocale>("locale");

@@ -2,28 +2,20 @@
 #include "MessageBox.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
+#include "UrlCatcher.h"
 #include "frmSave.h"
 #include "modRTB.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QTextEdit>
 #include <QtTest>
 
 using namespace zodiac;
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class TestFrmSave : public QObject {
     Q_OBJECT
 
-    UrlCatcher catcher;
+    UrlCatcher catcher{{QStringLiteral("https"), QStringLiteral("http"), QStringLiteral("file")}};
     QList<ShownMessage> messages;
 
     ZodiacReading Reading(const std::string& name) {
@@ -47,9 +39,6 @@ class TestFrmSave : public QObject {
 
 private slots:
     void initTestCase() {
-        QDesktopServices::setUrlHandler("https", &catcher, "open");
-        QDesktopServices::setUrlHandler("http", &catcher, "open");
-        QDesktopServices::setUrlHandler("file", &catcher, "open");
         SetMessageAnswerer([this](const ShownMessage& m) {
             messages.append(m);
             return MessageAnswer::Ok;
