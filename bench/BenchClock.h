@@ -83,14 +83,11 @@ public:
             });
     }
 
-    // Called by BenchApplication once `event` has been handled.
-    void Dispatched(QObject* receiver, QEvent* event) {
+    // Called by BenchApplication once an expose or update event for `receiver` has been handled.
+    void PaintPassDone(QObject* receiver) {
         if (!m_active || !m_painted)
             return;
-        const bool paintPass = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest ||
-                               event->type() == QEvent::UpdateLater;
-        if (!paintPass ||
-            (receiver != m_painted && receiver != static_cast<QObject*>(m_painted->windowHandle())))
+        if (receiver != m_painted && receiver != static_cast<QObject*>(m_painted->windowHandle()))
             return;
         const double milliseconds = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
         QWidget* window = m_painted;
@@ -131,10 +128,8 @@ inline bool BenchApplication::notify(QObject* receiver, QEvent* event) {
     const QEvent::Type type = event->type();
     const bool handled = QApplication::notify(receiver, event);
     // `event` may be gone now; only its type is used, and `receiver` only as an address.
-    if (watch && (type == QEvent::Expose || type == QEvent::UpdateRequest || type == QEvent::UpdateLater)) {
-        QEvent copy(type);
-        watch->Dispatched(receiver, &copy);
-    }
+    if (watch && (type == QEvent::Expose || type == QEvent::UpdateRequest || type == QEvent::UpdateLater))
+        watch->PaintPassDone(receiver);
     return handled;
 }
 

@@ -10,8 +10,9 @@
 #include <random>
 
 // Application-wide settings made before any window opens: the name (which also names the settings
-// file), the window icon, and that closing the last window does not end the run, since a
-// hand-over closes the only window for a moment; only EndApplication ends it.
+// file), the window icon, the desktop entry the windows belong to, and that closing the last
+// window does not end the run, since a hand-over closes the only window for a moment; only
+// EndApplication ends it.
 void PrepareApplication();
 
 // Draws 1 to 6; odd puts the co-brand offer on top, even the full-brand offer. Returns the number drawn.

@@ -165,9 +165,10 @@ void frmMain::BuildControls() {
     zodiac::PlaceTwips(fraFullBrand, 53, 2880, 4845, 1215);
 
     // As laid out, the full-brand offer lies over the co-brand offer.
-    m_brands = zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 4545, 975, false);
-    lblCobrand = m_brands.coBrand;
-    lblFullBrand = m_brands.fullBrand;
+    const zodiac::BrandLabels brands =
+        zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 4545, 975, false);
+    lblCobrand = brands.coBrand;
+    lblFullBrand = brands.fullBrand;
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -195,7 +196,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::BringBrandLabelToFront(bool coBrand) {
-    zodiac::BringBrandToFront(m_brands, coBrand);
+    zodiac::BringBrandToFront({lblCobrand, lblFullBrand}, coBrand);
 }
 
 void frmMain::SelectSex(int index) {

@@ -1,5 +1,4 @@
 #pragma once
-#include "BrandLabels.h"
 #include "NewYearTable.h"
 #include "ZodiacReading.h"
 
@@ -67,5 +66,4 @@ private:
     QGroupBox* fraFullBrand = nullptr;
     zodiac::LinkLabel* lblCobrand = nullptr;
     zodiac::LinkLabel* lblFullBrand = nullptr;
-    zodiac::BrandLabels m_brands;
 };
