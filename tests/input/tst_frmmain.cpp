@@ -413,7 +413,7 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(messages.empty());
             QCOMPARE(proceeded.count(), 1);
-            const zodiac::RecordParseResult parsed = zodiac::ParseRecordBytes(bytes);
+            const zodiac::RecordReadResult parsed = zodiac::ParseRecordBytes(bytes);
             QCOMPARE(QString::fromStdString(reading.Name), parsed.values.name);
             QCOMPARE(QString::fromStdString(reading.Sex), sex);
             QCOMPARE(QString::fromStdString(reading.DayText), parsed.values.day);

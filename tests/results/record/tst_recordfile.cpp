@@ -50,6 +50,7 @@ private slots:
     void valueProblems_data();
     void valueProblems();
     void randomValuesRoundTrip();
+    void storableValuesReadBackFromDisk();
     void matchesLists_data();
     void matchesLists();
 };
@@ -95,7 +96,15 @@ void TestRecordFile::parsesRecords_data() {
     QTest::newRow("LF only") << QByteArray(good).replace("\r\n", "\n") << true << ann;
     QTest::newRow("extra lines ignored") << good + Line("more") + "tail" << true << ann;
     QTest::newRow("three lines") << Line("Ann") + Line("Female") + Line("7") << false << RecordValues{};
-    QTest::newRow("fifth line unended") << good.chopped(2) << false << RecordValues{};
+    QTest::newRow("fifth line ends the file") << good.chopped(2) << true << ann;
+    QTest::newRow("fifth line ends the file after CR") << good.chopped(1) << true << ann;
+    QTest::newRow("LF only, fifth line ends the file")
+        << QByteArray(good).replace("\r\n", "\n").chopped(1) << true << ann;
+    QTest::newRow("four lines and a line break")
+        << Line("Ann") + Line("Female") + Line("7") + Line("January") << false << RecordValues{};
+    QTest::newRow("longest fifth line ends the file")
+        << good.first(good.size() - 6) + QByteArray(32767, '4') << true
+        << RecordValues{"Ann", "Female", "7", "January", QString(32767, '1')};
     QTest::newRow("empty") << QByteArray() << false << RecordValues{};
     QTest::newRow("longest line") << QByteArray(32767, 'D') + "\r\n" + good.mid(5) << true
                                   << RecordValues{QString(32767, 'A'), "Female", "7", "January", "1980"};
@@ -125,6 +134,10 @@ void TestRecordFile::refusesBadFiles_data() {
     QTest::newRow("line too long") << QByteArray(40000, 'D') + "\r\n" + Line("Female") + Line("7") +
                                           Line("January") + Line("1980")
                                    << "file";
+    QTest::newRow("one byte over the longest line")
+        << QByteArray(32768, 'D') + "\r\n" + Line("Female") + Line("7") + Line("January") + Line("1980")
+        << "file";
+    QTest::newRow("four lines") << Line("Ann") + Line("Female") + Line("7") + Line("January") << "file";
     QTest::newRow("directory") << QByteArray() << "directory";
     QTest::newRow("missing") << QByteArray() << "missing";
 }
@@ -234,6 +247,61 @@ void TestRecordFile::randomValuesRoundTrip() {
         QVERIFY2(SameValues(parsed.values, values), qPrintable(name));
         QVERIFY(zodiac::RecordMatchesLists(parsed.values));
     }
+}
+
+// Whatever the save accepts, the open must read back equal: every storable character, every length
+// up to the longest, through the real file functions.
+void TestRecordFile::storableValuesReadBackFromDisk() {
+    QTemporaryDir dir;
+    QRandomGenerator random(20261208);
+    // Every character a record can hold; now and then one it cannot, whose value must then be refused.
+    QList<QChar> storableChars, unstorableChars;
+    for (char16_t c = 0; c < 0x2200; ++c) {
+        if (c >= 0x100 && c < 0x152)
+            continue;
+        (zodiac::RecordValueProblem(QString(QChar(c))).isEmpty() ? storableChars : unstorableChars)
+            .append(QChar(c));
+    }
+    QCOMPARE(storableChars.size(), 251); // 256 codes, less the 3 lost and the 2 that become CR or LF
+    const QList<int> lengths = {0, 1, 2, 32766, 32767};
+    int storable = 0;
+    for (int round = 0; round < 150; ++round) {
+        QString fields[5];
+        for (int f = 0; f < 5; ++f) {
+            // Half the fields take a boundary length, the rest any short length.
+            const int length =
+                random.bounded(2) ? lengths[random.bounded(lengths.size())] : random.bounded(300);
+            fields[f].reserve(length);
+            for (int i = 0; i < length; ++i)
+                fields[f].append(storableChars[random.bounded(storableChars.size())]);
+            if (length > 0 && random.bounded(20) == 0)
+                fields[f][random.bounded(length)] = unstorableChars[random.bounded(unstorableChars.size())];
+        }
+        const RecordValues values{fields[0], fields[1], fields[2], fields[3], fields[4]};
+        bool accepted = true;
+        for (const QString& field : fields)
+            accepted = accepted && zodiac::RecordValueProblem(field).isEmpty();
+        if (!accepted)
+            continue;
+        ++storable;
+        const QString path = dir.filePath(QStringLiteral("round-%1.str").arg(round));
+        const auto written = zodiac::WriteRecordFile(path, values);
+        QVERIFY2(written.ok, qPrintable(written.error));
+        const auto read = zodiac::ReadRecordFile(path);
+        QVERIFY2(read.ok, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(read.error)));
+        QVERIFY2(SameValues(read.values, values), qPrintable(QStringLiteral("round %1").arg(round)));
+    }
+    // The table must really have exercised the writer.
+    QVERIFY2(storable > 30, qPrintable(QString::number(storable)));
+
+    // The longest value in every field at once.
+    const QString longest(32767, QLatin1Char('W'));
+    const RecordValues allLongest{longest, longest, longest, longest, longest};
+    const QString path = dir.filePath(QStringLiteral("longest.str"));
+    QVERIFY(zodiac::WriteRecordFile(path, allLongest).ok);
+    const auto read = zodiac::ReadRecordFile(path);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(SameValues(read.values, allLongest));
 }
 
 void TestRecordFile::matchesLists_data() {

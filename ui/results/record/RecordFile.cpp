@@ -59,18 +59,22 @@ QByteArray BuildRecordBytes(const RecordValues& v) {
     return bytes;
 }
 
-RecordParseResult ParseRecordBytes(QByteArrayView bytes) {
-    RecordParseResult result;
+RecordReadResult ParseRecordBytes(QByteArrayView bytes) {
+    RecordReadResult result;
     QString* targets[RecordLineCount] = {&result.values.name, &result.values.sex, &result.values.day,
                                          &result.values.month, &result.values.year};
     qsizetype start = 0;
     for (int i = 0; i < RecordLineCount; ++i) {
-        const qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0) {
+        // As a text reader reads lines: a line ends at LF (a CR before it is dropped) or, the last
+        // one, at the end of the file. Nothing after the last line break is no line.
+        if (start >= bytes.size()) {
             result.values = {};
-            result.error = QStringLiteral("The file holds fewer than five complete lines.");
+            result.error = QStringLiteral("The file holds fewer than five lines.");
             return result;
         }
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
         QByteArrayView line = bytes.sliced(start, end - start);
         if (line.endsWith('\r'))
             line.chop(1);
@@ -105,9 +109,11 @@ RecordReadResult ReadRecordFile(const QString& path) {
         return result;
     }
     // Read line by line with a bound, so a large file without line breaks is refused after one line.
+    // A line may hold the longest value, its CR and its LF; readLine keeps one byte of its size free.
+    constexpr qint64 LineBound = RecordMaxLineLength + 2;
     QByteArray bytes;
     for (int i = 0; i < RecordLineCount && !file.atEnd(); ++i) {
-        const QByteArray line = file.readLine(RecordMaxLineLength + 2);
+        const QByteArray line = file.readLine(LineBound + 1);
         if (file.error() != QFileDevice::NoError) {
             result.error = file.errorString();
             return result;
@@ -123,11 +129,7 @@ RecordReadResult ReadRecordFile(const QString& path) {
             break;
         }
     }
-    const RecordParseResult parsed = ParseRecordBytes(bytes);
-    result.ok = parsed.ok;
-    result.values = parsed.values;
-    result.error = parsed.error;
-    return result;
+    return ParseRecordBytes(bytes);
 }
 
 QString RecordValueProblem(const QString& value) {

@@ -7,8 +7,6 @@ namespace zodiac {
 
 // Longest line a record may hold, without its line end; the scrambler takes no longer texts.
 inline constexpr qsizetype RecordMaxLineLength = 32767;
-// A record is five lines; nothing beyond this many bytes is ever read from a file.
-inline constexpr qsizetype RecordMaxReadBytes = 5 * (RecordMaxLineLength + 2);
 
 // The five values a record holds, as the user entered them.
 struct RecordValues {
@@ -18,19 +16,16 @@ struct RecordValues {
 // Five lines, each the scrambled value, each ended by CR LF.
 QByteArray BuildRecordBytes(const RecordValues& v);
 
-struct RecordParseResult {
-    bool ok = false;
-    RecordValues values;
-    QString error;
-};
-// Reads the first five lines (CR LF or LF ended) of a record; lines after them are ignored.
-RecordParseResult ParseRecordBytes(QByteArrayView bytes);
-
+// What reading a record gave: the values, or why there are none.
 struct RecordReadResult {
     bool ok = false;
     RecordValues values;
     QString error;
 };
+// Reads the first five lines of a record; a line ends at CR LF, at LF or, the fifth, at the end of
+// the bytes. Lines after the fifth are ignored.
+RecordReadResult ParseRecordBytes(QByteArrayView bytes);
+// The same, from a file; reads no more of it than five lines of the longest length.
 RecordReadResult ReadRecordFile(const QString& path);
 
 // Empty when a record holds the value exactly; otherwise a sentence saying why it cannot.
