@@ -18,12 +18,7 @@ QSettings OpenStore() {
                      SettingsApplicationName());
 }
 
-QString StoredKey(const QString& key) {
-    return QLatin1String(SectionName) + QLatin1Char('/') + ScrambleToStoredText(key);
-}
-
-} // namespace
-
+// Scrambled form of a text as it is kept in a text store: the scrambled codes read as Windows-1252.
 QString ScrambleToStoredText(const QString& text) {
     return QString::fromStdU16String(DecodeWindows1252(ScrambleText(text.toStdU16String())));
 }
@@ -31,6 +26,12 @@ QString ScrambleToStoredText(const QString& text) {
 QString UnscrambleStoredText(const QString& stored) {
     return QString::fromStdU16String(UnscrambleText(EncodeWindows1252(stored.toStdU16String())));
 }
+
+QString StoredKey(const QString& key) {
+    return QLatin1String(SectionName) + QLatin1Char('/') + ScrambleToStoredText(key);
+}
+
+} // namespace
 
 QString SettingsApplicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -40,21 +41,45 @@ QString SettingsFilePath() {
     return OpenStore().fileName();
 }
 
-QString ReadSetting(const QString& key) {
+StoredSetting ReadStoredSetting(const QString& key) {
     QSettings store = OpenStore();
-    const QVariant value = store.value(StoredKey(key));
-    if (!value.isValid())
+    const QString storedKey = StoredKey(key);
+    if (!store.contains(storedKey))
         return {};
-    return UnscrambleStoredText(value.toString());
+    // An INI value with a comma reads as a list, "@Invalid()" as no value at all: a file edited by
+    // hand or by another program. Neither is a text of ours.
+    const QVariant value = store.value(storedKey);
+    if (value.typeId() != QMetaType::QString)
+        return {StoredSetting::NotText, QString()};
+    return {StoredSetting::Text, UnscrambleStoredText(value.toString())};
+}
+
+QString ReadSetting(const QString& key) {
+    return ReadStoredSetting(key).text;
 }
 
 bool WriteSetting(const QString& key, const QString& value) {
     QSettings store = OpenStore();
     if (!store.isWritable())
         return false;
-    store.setValue(StoredKey(key), ScrambleToStoredText(value));
+    const QString storedKey = StoredKey(key);
+    const QString stored = ScrambleToStoredText(value);
+    store.setValue(storedKey, stored);
     store.sync();
-    return store.status() == QSettings::NoError;
+    switch (store.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::AccessError:
+        return false;
+    case QSettings::FormatError:
+        break;
+    }
+    // A damaged line in the file was met while the write merged the file, and QSettings keeps that
+    // first error even when the write itself went through. So judge the write by a fresh read:
+    // a written file no longer holds the damaged line and does hold the value.
+    QSettings check = OpenStore();
+    check.sync();
+    return check.status() == QSettings::NoError && check.value(storedKey) == QVariant(stored);
 }
 
 } // namespace zodiac

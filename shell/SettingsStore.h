@@ -6,7 +6,18 @@ namespace zodiac {
 // Per-user settings: application = the running executable's base name, group "Settings", and both
 // the key and the value scrambled. Needs a QCoreApplication.
 
-// The value stored under the key, or the empty text when there is none.
+// What the store holds under a key.
+struct StoredSetting {
+    enum Kind {
+        Absent,  // no such key
+        Text,    // a text, unscrambled in `text`
+        NotText, // something the store does not read as one text (a list, an invalid value)
+    } kind = Absent;
+    QString text;
+};
+StoredSetting ReadStoredSetting(const QString& key);
+
+// The text stored under the key, or the empty text when there is none.
 QString ReadSetting(const QString& key);
 
 // Stores the value and flushes it to disk. Returns false when the value did not reach the store
@@ -18,9 +29,5 @@ QString SettingsApplicationName();
 
 // Where the settings file lives, for the README and the tests.
 QString SettingsFilePath();
-
-// Scrambled form of a text as it is kept in a text store: the scrambled codes read as Windows-1252.
-QString ScrambleToStoredText(const QString& text);
-QString UnscrambleStoredText(const QString& stored);
 
 } // namespace zodiac

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 #include "SettingsStore.h"
+#include "ShortDate.h"
 #include "UpdateReminder.h"
 #include "UrlCatcher.h"
 
@@ -89,6 +90,8 @@ private slots:
         QTest::newRow("stored text no date") << "not a date" << true << yes << false << "not a date" << false;
         QTest::newRow("stored other locale form")
             << "21.11.2026" << true << yes << false << "21.11.2026" << false;
+        QTest::newRow("plain form, due") << "2026-11-21" << true << no << true << "12/6/2026" << false;
+        QTest::newRow("plain form, not due") << "2026-11-22" << true << yes << false << "2026-11-22" << false;
         QTest::newRow("unwritable, empty") << "" << false << yes << false << "" << false;
         QTest::newRow("unwritable, due, Yes")
             << "11/21/2026" << false << yes << true << "11/21/2026" << false;
@@ -146,6 +149,92 @@ private slots:
         } else {
             QCOMPARE(catcher.urls.size(), 0);
         }
+        SetMessageAnswerer([](const ShownMessage&) { return MessageAnswer::No; });
+    }
+
+    // Settings files that another program or a hand edit left: the reminder neither stops working
+    // nor overwrites a value it cannot read.
+    void storesNotWrittenByUs_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("pageOpened");
+        QTest::addColumn<bool>("unchanged");
+        // "11/21/2026" scrambled is 4425425359, 15 days before today.
+        QTest::newRow("damaged line, due, Yes")
+            << QByteArray("[Settings]\nGxudwlrq=4425425359\nthis line is damaged\n") << true << true << false;
+        QTest::newRow("a list") << QByteArray("[Settings]\nGxudwlrq=4529,25359\n") << false << false << true;
+        QTest::newRow("invalid value")
+            << QByteArray("[Settings]\nGxudwlrq=@Invalid()\n") << false << false << true;
+        QTest::newRow("empty value, first start")
+            << QByteArray("[Settings]\nGxudwlrq=\n") << false << false << false;
+    }
+
+    void storesNotWrittenByUs() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, asked);
+        QFETCH(bool, pageOpened);
+        QFETCH(bool, unchanged);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           dir.filePath(QStringLiteral("foreign-") + QTest::currentDataTag()));
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, dir.filePath("no-system"));
+        const QString path = SettingsFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        int questions = 0;
+        SetMessageAnswerer([&](const ShownMessage&) {
+            ++questions;
+            return MessageAnswer::Yes;
+        });
+        catcher.urls.clear();
+        ShowUpdateReminder(today, us);
+        QCOMPARE(questions, asked ? 1 : 0);
+        QCOMPARE(catcher.urls.size(), pageOpened ? 1 : 0);
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        if (unchanged)
+            QCOMPARE(after.readAll(), content);
+        else
+            QCOMPARE(ReadSetting("Duration"), QStringLiteral("12/6/2026"));
+        SetMessageAnswerer([](const ShownMessage&) { return MessageAnswer::No; });
+    }
+
+    // Whatever the user's locale writes dates in (other digits, right-to-left marks, letters the
+    // store cannot hold), the first start stores a date that the next starts read back.
+    void worksInEveryLocale() {
+        const QList<QLocale> locales =
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 300);
+        int questions = 0;
+        SetMessageAnswerer([&](const ShownMessage&) {
+            ++questions;
+            return MessageAnswer::No;
+        });
+        int ownForm = 0;
+        const QDate first(2026, 2, 27);
+        for (const QLocale& locale : locales) {
+            const QString name = locale.name() + QStringLiteral("-") + QString::number(int(locale.script()));
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("locale/" + name));
+            questions = 0;
+            ShowUpdateReminder(first, locale);
+            const QString stored = ReadSetting("Duration");
+            QVERIFY2(!stored.isEmpty(), qPrintable(name));
+            QCOMPARE(ParseStoredDate(stored, locale), first);
+            if (stored == ShortDateText(first, locale))
+                ++ownForm;
+            ShowUpdateReminder(first.addDays(14), locale);
+            QVERIFY2(questions == 0, qPrintable(name + ": asked within 14 days"));
+            ShowUpdateReminder(first.addDays(15), locale);
+            QVERIFY2(questions == 1, qPrintable(name + ": not asked after 15 days, stored " + stored));
+            QCOMPARE(ParseStoredDate(ReadSetting("Duration"), locale), first.addDays(15));
+        }
+        // Most locales keep their own short date, as settings written before did.
+        qInfo("%d of %lld locales store their own short date", ownForm,
+              static_cast<long long>(locales.size()));
+        QVERIFY(ownForm > locales.size() / 2);
         SetMessageAnswerer([](const ShownMessage&) { return MessageAnswer::No; });
     }
 

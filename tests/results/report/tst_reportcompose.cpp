@@ -1,5 +1,6 @@
 #include "NewYearTable.h"
 #include "ReportComposer.h"
+#include "ShortDate.h"
 #include "SignDetermination.h"
 
 #include <QTest>
@@ -103,7 +104,7 @@ void TestReportCompose::plainText() {
     ComposeReport(doc, r, locale);
 
     const QStringList values = {Q(r.Name),
-                                ReportDateText(date, locale),
+                                ShortDateText(date, locale),
                                 Q(r.Sign),
                                 Q(r.ElementDescription),
                                 Q(r.RulingPlanet),
@@ -171,10 +172,10 @@ void TestReportCompose::dateText_data() {
 void TestReportCompose::dateText() {
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
-    QCOMPARE(ReportDateText(QDate(1980, 1, 7), locale), expected);
-    QCOMPARE(ReportDateText(QDate(), locale), QString());
+    QCOMPARE(ShortDateText(QDate(1980, 1, 7), locale), expected);
+    QCOMPARE(ShortDateText(QDate(), locale), QString());
     // The year keeps four digits even where the locale writes two.
-    QVERIFY(ReportDateText(QDate(2019, 12, 31), locale).contains("2019"));
+    QVERIFY(ShortDateText(QDate(2019, 12, 31), locale).contains("2019"));
 }
 
 QTEST_MAIN(TestReportCompose)

@@ -1,6 +1,6 @@
 #include "ReportComposer.h"
 
-#include "UpdateReminder.h"
+#include "ShortDate.h"
 
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -19,17 +19,10 @@ QString BirthDateText(const ZodiacReading& r, const QLocale& locale) {
         return {};
     const QDate date(static_cast<int>(r.BirthDate->year()), static_cast<int>(unsigned(r.BirthDate->month())),
                      static_cast<int>(unsigned(r.BirthDate->day())));
-    return ReportDateText(date, locale);
+    return ShortDateText(date, locale);
 }
 
 } // namespace
-
-QString ReportDateText(const QDate& date, const QLocale& locale) {
-    if (!date.isValid())
-        return {};
-    // The same four-digit-year short date that the update reminder stores.
-    return ShortDateText(date, locale);
-}
 
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale) {
     doc.clear();

@@ -13,9 +13,6 @@ namespace zodiac {
 // Colour of the report's label runs.
 inline const QColor ReportLabelColor(128, 0, 0);
 
-// A date in the locale's short format, always with a four-digit year.
-QString ReportDateText(const QDate& date, const QLocale& locale);
-
 // Replaces the document's contents with the fifteen-entry report of the reading: each label bold dark
 // red, each value regular black and followed by three line breaks.
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale);
