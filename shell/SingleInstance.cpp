@@ -1,8 +1,11 @@
 #include "SingleInstance.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <cstdlib>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -11,38 +14,82 @@
 namespace zodiac {
 
 namespace {
-QString LockFolderAndName(const QString& identity) {
+
+QString SafeName(const QString& identity) {
     QString name = identity;
     for (QChar& c : name) {
-        if (!c.isLetterOrNumber() && c != u'-' && c != u'_' && c != u'.') {
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_' && c != u'.')
             c = u'_';
-        }
     }
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) {
-        return runtime + u'/' + name + QStringLiteral(".lock");
-    }
+    return name;
+}
+
+QStringList LockCandidates(const QString& identity, const QString& folder) {
+    const QString name = SafeName(identity);
+    QStringList candidates;
+    const QString first =
+        folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) : folder;
+    if (!first.isEmpty())
+        candidates << first + u'/' + name + QStringLiteral(".lock");
     // The temporary folder is shared by all users, so name the user in the file.
     QString user;
 #ifdef Q_OS_UNIX
     user = u'-' + QString::number(static_cast<qulonglong>(::getuid()));
 #endif
-    return QDir::tempPath() + u'/' + name + user + QStringLiteral(".lock");
+    candidates << QDir::tempPath() + u'/' + name + user + QStringLiteral(".lock");
+    return candidates;
 }
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString& identity) : path_(LockFolderAndName(identity)) {}
+SingleInstance::SingleInstance(const QString& identity, const QString& folder)
+    : candidates_(LockCandidates(identity, folder)), path_(candidates_.front()) {}
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::TryAcquire() {
-    if (lock_ && lock_->isLocked()) {
-        return true;
-    }
-    lock_ = std::make_unique<QLockFile>(path_);
-    // Staleness by age would let a long-running copy be taken over; only a dead owner frees the lock.
+SingleInstance::Outcome SingleInstance::TryLockAt(const QString& path) {
+    lock_ = std::make_unique<QLockFile>(path);
+    // Staleness by age alone would let a long-running copy be taken over; a dead owner, or an owner
+    // that cannot be read in an old file, frees the lock.
     lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    if (lock_->tryLock(0))
+        return Outcome::Held;
+    if (lock_->error() != QLockFile::LockFailedError)
+        return Outcome::FolderUnusable;
+
+    qint64 pid = 0;
+    QString host, application;
+    if (lock_->getLockInfo(&pid, &host, &application))
+        return Outcome::HeldByOther;
+    // A copy that is starting right now writes its details just after creating the file, so only an
+    // unreadable file of some age is one left behind.
+    const QDateTime modified = QFileInfo(path).lastModified();
+    const qint64 age = modified.msecsTo(QDateTime::currentDateTime());
+    if (modified.isValid() && std::abs(age) < UnreadableLockGraceMs)
+        return Outcome::HeldByOther;
+    if (!lock_->removeStaleLockFile())
+        return Outcome::HeldByOther;
+    return lock_->tryLock(0) ? Outcome::Held : Outcome::HeldByOther;
+}
+
+bool SingleInstance::TryAcquire() {
+    if (lock_ && lock_->isLocked())
+        return true;
+    for (const QString& path : std::as_const(candidates_)) {
+        path_ = path;
+        switch (TryLockAt(path)) {
+        case Outcome::Held:
+            return true;
+        case Outcome::HeldByOther:
+            return false;
+        case Outcome::FolderUnusable:
+            break;
+        }
+    }
+    // No folder can hold a lock: run unguarded rather than refuse every start.
+    lock_.reset();
+    path_ = candidates_.front();
+    return true;
 }
 
 QString SingleInstance::LockFilePath() const {

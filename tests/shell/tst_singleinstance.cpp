@@ -54,6 +54,81 @@ private slots:
         QVERIFY(next.TryAcquire());
     }
 
+    // What a start finds in the lock's place, and whether it may run.
+    void foundLockFile_data() {
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<bool>("mayRun");
+        QTest::newRow("empty, a minute old") << "empty old" << true;
+        QTest::newRow("empty, just created") << "empty new" << false;
+        QTest::newRow("unreadable text, a minute old") << "junk old" << true;
+        QTest::newRow("lock of a dead copy") << "dead" << true;
+        QTest::newRow("lock of a live copy") << "live" << false;
+    }
+
+    void foundLockFile() {
+        QFETCH(QString, found);
+        QFETCH(bool, mayRun);
+        const QString identity = QStringLiteral("found-") + QString::fromLatin1(QTest::currentDataTag());
+        SingleInstance probe(identity);
+        QProcess holder;
+        if (found == "dead" || found == "live") {
+            QCOMPARE(StartHolder(holder, identity), QByteArray("held"));
+            if (found == "dead") {
+                QCOMPARE(::kill(static_cast<pid_t>(holder.processId()), SIGKILL), 0);
+                QVERIFY(holder.waitForFinished(10000));
+            }
+        } else {
+            QFile file(probe.LockFilePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (found.startsWith("junk"))
+                file.write("not a lock\n\x01\x02");
+            QVERIFY(file.flush());
+            if (found.endsWith("old"))
+                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                         QFileDevice::FileModificationTime));
+        }
+        QVERIFY(QFile::exists(probe.LockFilePath()));
+
+        SingleInstance start(identity);
+        QCOMPARE(start.TryAcquire(), mayRun);
+        if (mayRun) {
+            // Taken over for good: the next copy is refused.
+            SingleInstance next(identity);
+            QVERIFY(!next.TryAcquire());
+        }
+        if (holder.state() != QProcess::NotRunning) {
+            holder.kill();
+            holder.waitForFinished(10000);
+        }
+    }
+
+    // A runtime folder that cannot hold a lock neither locks the user out nor lets two copies run:
+    // the lock moves to the temporary folder.
+    void unusableFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("read-only folder") << "/proc/self";
+        QTest::newRow("missing folder") << "/nonexistent-zodiac-folder/run";
+    }
+
+    void unusableFolder() {
+        QFETCH(QString, folder);
+        const QString identity = QStringLiteral("unusable-") + QString::fromLatin1(QTest::currentDataTag());
+        SingleInstance first(identity, folder);
+        QVERIFY(first.TryAcquire());
+        QVERIFY2(first.LockFilePath().startsWith(QDir::tempPath()), qPrintable(first.LockFilePath()));
+        SingleInstance second(identity, folder);
+        QVERIFY(!second.TryAcquire());
+    }
+
+    void noFolderAtAll() {
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", "/proc/self");
+        SingleInstance first(QStringLiteral("nowhere"), QStringLiteral("/proc/self"));
+        const bool ran = first.TryAcquire();
+        qputenv("TMPDIR", tmp);
+        QVERIFY(ran);
+    }
+
     void lockOfKilledCopyDoesNotBlock_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGKILL") << int(SIGKILL);
