@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "BrandTexts.h"
+#include "Controls.h"
 #include "LinkLabel.h"
 #include "Twips.h"
 #include "WebLinks.h"
@@ -15,17 +16,6 @@
 #include <QScreen>
 
 namespace zodiac {
-
-namespace {
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-} // namespace
 
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -44,8 +34,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setAutoDefault(true);
     PlaceTwips(cmdOK, 5775, 2880, 1260, 345);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon = MakeLabel(this, QStringLiteral("picIcon"), QString());
     picIcon->setAccessibleName(QString::fromUtf8(ApplicationTitle));
     picIcon->setPixmap(ApplicationIcon().pixmap(32, 32));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -56,10 +45,10 @@ frmAbout::frmAbout(QWidget* parent)
     titleFont.setPointSizeF(9.75);
     titleFont.setBold(true);
     Label2->setFont(titleFont);
-    Label2->setWordWrap(false);
     PlaceTwips(Label2, 780, 150, 3750, 240);
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), AboutDescriptionText());
+    Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label1, 810, 510, 6225, 1215);
 
@@ -68,6 +57,7 @@ frmAbout::frmAbout(QWidget* parent)
     PlaceTwips(lblHomePage, 2985, 1680, 4050, 195);
 
     Label3 = MakeLabel(this, QStringLiteral("Label3"), AboutOfferText());
+    Label3->setWordWrap(true);
     QFont boldFont;
     boldFont.setBold(true);
     Label3->setFont(boldFont);

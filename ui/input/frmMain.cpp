@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Controls.h"
 #include "DateText.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
@@ -32,22 +33,9 @@ const QColor LinkColor(64, 64, 0);
 const QColor BrandColor(0, 0, 255);
 
 using zodiac::LinkFont;
+using zodiac::MakeLabel;
+using zodiac::PlainCaption;
 using zodiac::WindowFont;
-
-// Accessible names carry the caption without its access-key marker.
-QString PlainCaption(const QString& caption) {
-    QString plain = caption;
-    plain.remove(QLatin1Char('&'));
-    return plain;
-}
-
-QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(WindowFont());
-    label->setAccessibleName(PlainCaption(caption));
-    return label;
-}
 
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -115,7 +103,7 @@ void frmMain::BuildControls() {
     fraDetails->setAccessibleName(fraDetails->title());
     zodiac::PlaceTwips(fraDetails, 68, 540, 4845, 1695);
 
-    Label1 = MakeLabel(QStringLiteral("Label1"), QStringLiteral("Name"), fraDetails);
+    Label1 = MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name"));
     zodiac::PlaceTwips(Label1, 480, 360, 495, 195);
 
     txtName = new QLineEdit(fraDetails);
@@ -126,7 +114,7 @@ void frmMain::BuildControls() {
     // A label's buddy is what AT-SPI reports as the control it labels.
     Label1->setBuddy(txtName);
 
-    Label2 = MakeLabel(QStringLiteral("Label2"), QStringLiteral("Birth Day"), fraDetails);
+    Label2 = MakeLabel(fraDetails, QStringLiteral("Label2"), QStringLiteral("Birth Day"));
     zodiac::PlaceTwips(Label2, 180, 810, 810, 195);
 
     cboDate = MakeList(QStringLiteral("cboDate"), QStringLiteral("Birth day"), fraDetails);
@@ -137,7 +125,7 @@ void frmMain::BuildControls() {
     zodiac::PlaceTwips(cboYear, 3120, 720, 1095, 315);
     Label2->setBuddy(cboDate);
 
-    Label5 = MakeLabel(QStringLiteral("Label5"), QStringLiteral("Sex"), fraDetails);
+    Label5 = MakeLabel(fraDetails, QStringLiteral("Label5"), QStringLiteral("Sex"));
     zodiac::PlaceTwips(Label5, 630, 1260, 330, 195);
 
     sexGroup = new QButtonGroup(this);

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Controls.h"
 #include "DateText.h"
 #include "EndApplication.h"
 #include "LinkLabel.h"
@@ -39,16 +40,11 @@ const QColor SignColor(128, 0, 0);
 using zodiac::LinkFont;
 using zodiac::WindowFont;
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zodiac::FromUtf8;
 
 QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int left, int top, int width,
                   int height) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(WindowFont());
-    label->setAccessibleName(caption);
+    QLabel* label = zodiac::MakeLabel(parent, name, caption);
     zodiac::PlaceTwips(label, left, top, width, height);
     return label;
 }
@@ -302,19 +298,16 @@ void frmSignDetails::Form_Load() {
     const QString sign = FromUtf8(m_reading.Sign);
     fraStarUserSignDetails->setTitle(sign);
     fraStarUserSignDetails->setAccessibleName(sign);
-    lblChineseSign->setText(sign);
-    lblChineseSign->setAccessibleName(sign);
+    zodiac::SetLabelText(lblChineseSign, sign);
 
     const QString title = m_reading.Sex == "Male" ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ");
-    lblName->setText(title + FromUtf8(m_reading.Name));
-    lblName->setAccessibleName(lblName->text());
+    zodiac::SetLabelText(lblName, title + FromUtf8(m_reading.Name));
     // The name label grows to fit its text from its laid-out corner.
     lblName->adjustSize();
 
     SetCalendarDate();
 
-    lblChineseElement->setText(FromUtf8(m_reading.Element));
-    lblChineseElement->setAccessibleName(lblChineseElement->text());
+    zodiac::SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
 
     txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
     const auto setLine = [](QLineEdit* box, const std::string& value) {

@@ -1,5 +1,6 @@
 #include "ReportComposer.h"
 
+#include "Controls.h"
 #include "ShortDate.h"
 
 #include <QTextCharFormat>
@@ -9,10 +10,6 @@
 namespace zodiac {
 
 namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString BirthDateText(const ZodiacReading& r, const QLocale& locale) {
     if (!r.BirthDate || !r.BirthDate->ok())

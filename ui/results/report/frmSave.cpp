@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Controls.h"
 #include "FileDialogs.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
@@ -24,14 +25,6 @@
 #include <QTextEdit>
 
 namespace zodiac {
-
-namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

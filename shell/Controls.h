@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <string>
+
+class QLabel;
+class QWidget;
+
+namespace zodiac {
+
+// The controls every window builds, built one way. Text they show is plain text: a name typed by
+// the user or read from someone's record file shows as typed, markup and all, and can never load
+// an image or change a window's look. Rich text would have to be asked for, and none of our
+// windows does.
+
+// Engine text (UTF-8) as the windows hold it.
+QString FromUtf8(const std::string& text);
+
+// A caption without its access-key marker, as a screen reader names the control.
+QString PlainCaption(const QString& caption);
+
+// A plain-text label in the window font, named for tests and for screen readers.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text);
+
+// Shows a new text in a label made by MakeLabel, and tells screen readers.
+void SetLabelText(QLabel* label, const QString& text);
+
+} // namespace zodiac
