@@ -1,8 +1,11 @@
 #include "LinkLabel.h"
 
+#include "Colors.h"
+
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPalette>
+#include <QPainter>
 
 namespace zodiac {
 
@@ -11,10 +14,7 @@ LinkLabel::LinkLabel(const QString& text, const QColor& color, QWidget* parent) 
     QFont f;
     f.setUnderline(true);
     setFont(f);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, color);
-    pal.setColor(QPalette::Text, color);
-    setPalette(pal);
+    KeepTextColor(this, color);
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
@@ -44,18 +44,56 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click arrives here; Qt's default would take it as another press,
+    // and the page would open twice. The first click has opened it already.
+    event->accept();
+}
+
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (!event->isAutoRepeat()) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
             emit clicked();
-        }
         event->accept();
         return;
-    default:
-        QLabel::keyPressEvent(event);
+    }
+    // Enter and Return go on to the window, whose default button they press.
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* event) {
+    // A click that focuses the label opens its page at once; only the keyboard needs the frame.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void LinkLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus() || !keyboardFocus_)
+        return;
+    // A dotted frame in the text's own colour, which is kept readable on the background.
+    QPainter painter(this);
+    QPen pen(palette().color(foregroundRole()));
+    pen.setStyle(Qt::DotLine);
+    pen.setWidth(1);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void LinkLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // Every link is underlined, also when a window hands it a font of its own (bold offers).
+    if (event->type() == QEvent::FontChange && !font().underline()) {
+        QFont underlined = font();
+        underlined.setUnderline(true);
+        setFont(underlined);
     }
 }
 

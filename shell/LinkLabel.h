@@ -4,8 +4,10 @@
 
 namespace zodiac {
 
-// A label that behaves like a web link: underlined, hand pointer, reachable by Tab and activated
-// by a single click, Enter or Space.
+// A label that behaves like a web link: underlined (whatever font it is given), hand pointer, text
+// colour kept readable on the desktop's theme, reachable by Tab with a visible focus frame, and
+// activated by a single click or by Space. Enter is left to the window's default button, and a
+// double-click opens the page once, not twice.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -18,10 +20,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     bool pressed_ = false;
+    bool keyboardFocus_ = false;
 };
 
 } // namespace zodiac

@@ -6,6 +6,7 @@
 #include "FileDialogs.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "RenderCheck.h"
 #include "Twips.h"
 #include "UrlCatcher.h"
 #include "WebLinks.h"
@@ -88,9 +89,11 @@ private slots:
         QTest::addColumn<int>("clicks");
         QTest::newRow("one click") << "click" << 1;
         QTest::newRow("two clicks") << "click2" << 2;
+        QTest::newRow("double click") << "double" << 1;
         QTest::newRow("right button") << "right" << 0;
         QTest::newRow("released outside") << "dragout" << 0;
-        QTest::newRow("enter key") << "enter" << 1;
+        QTest::newRow("enter key, left to the window") << "enter" << 0;
+        QTest::newRow("return key, left to the window") << "return" << 0;
         QTest::newRow("space key") << "space" << 1;
         QTest::newRow("other key") << "letter" << 0;
     }
@@ -110,12 +113,19 @@ private slots:
         } else if (action == "click2") {
             QTest::mouseClick(&label, Qt::LeftButton);
             QTest::mouseClick(&label, Qt::LeftButton);
+        } else if (action == "double") {
+            // What a double-click delivers: press, release, double-click press, release.
+            QTest::mouseClick(&label, Qt::LeftButton);
+            QTest::mouseDClick(&label, Qt::LeftButton);
+            QTest::mouseRelease(&label, Qt::LeftButton);
         } else if (action == "right") {
             QTest::mouseClick(&label, Qt::RightButton);
         } else if (action == "dragout") {
             QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
             QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 50));
         } else if (action == "enter") {
+            QTest::keyClick(&label, Qt::Key_Enter);
+        } else if (action == "return") {
             QTest::keyClick(&label, Qt::Key_Return);
         } else if (action == "space") {
             QTest::keyClick(&label, Qt::Key_Space);
@@ -242,6 +252,66 @@ private slots:
         QCOMPARE(shown[0].caption, QStringLiteral("Nerro Chinese Zodiac Software"));
         QCOMPARE(int(shown[0].icon), icon);
         QCOMPARE(shown[0].yesNo, yesNo);
+    }
+
+    // Tabbing onto a link shows a frame around it; a click does not leave one behind.
+    void linkLabelFocusFrame() {
+        QWidget window;
+        window.resize(300, 100);
+        QLineEdit before(&window);
+        before.setGeometry(10, 10, 100, 20);
+        LinkLabel label(QStringLiteral("Visit"), Qt::blue, &window);
+        label.setGeometry(10, 40, 100, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        before.setFocus(Qt::OtherFocusReason);
+        const QImage unfocused = label.grab().toImage();
+        label.setFocus(Qt::TabFocusReason);
+        QVERIFY(label.hasFocus());
+        const QImage byKeyboard = label.grab().toImage();
+        QVERIFY(byKeyboard != unfocused);
+        // The frame is drawn in the link's own colour, which is readable on the window.
+        QVERIFY(byKeyboard.pixelColor(0, 0) == label.palette().color(QPalette::WindowText) ||
+                byKeyboard.pixelColor(0, 1) == label.palette().color(QPalette::WindowText));
+        before.setFocus(Qt::OtherFocusReason);
+        label.setFocus(Qt::MouseFocusReason);
+        QCOMPARE(label.grab().toImage(), unfocused);
+    }
+
+    // A window's font without an underline, as the bold offers are given, keeps the link underlined.
+    void linkLabelStaysUnderlined() {
+        LinkLabel label(QStringLiteral("Offer"), Qt::blue);
+        QFont bold(QStringLiteral("Verdana"));
+        bold.setBold(true);
+        label.setFont(bold);
+        QVERIFY(label.font().underline());
+        QVERIFY(label.font().bold());
+    }
+
+    // Message boxes under each palette a desktop theme may give.
+    void messageBoxRendersReadably_data() { AddPaletteRows(); }
+
+    void messageBoxRendersReadably() {
+        QFETCH(QPalette, palette);
+        UsePalette(palette);
+        for (const QString& text : {QStringLiteral("Please Enter Correct Date Or Month !"),
+                                    QStringLiteral("There maybe an update to this software available\n"
+                                                   "Do you want to check for an update?")}) {
+            bool checked = false;
+            WhenModalShown([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (box == nullptr) {
+                    modal->close();
+                    return;
+                }
+                checked = true;
+                VerifyRendering(box);
+                box->buttons().front()->click();
+            });
+            ShowMessage(nullptr, text, MessageIcon::Information, text.contains(u'\n'));
+            QVERIFY(checked);
+        }
+        UsePalette(TestPalettes().front().palette);
     }
 
     void realMessageBox_data() {
