@@ -17,6 +17,10 @@ QString FullBrandText() {
         "branded for your site and sell it as your own. Click here for more details.");
 }
 
+QString ForumText() {
+    return QStringLiteral("The Most Popular Online Vessic Discussion Forum");
+}
+
 QString SitePraiseText() {
     return QStringLiteral(
         "The Most Popular Online Vessic Discussion Forum - Join the talk, Click Here to Visit Us");

@@ -9,6 +9,8 @@ namespace zodiac {
 QString CoBrandText();
 // Full-branding business offer, 161 characters.
 QString FullBrandText();
+// The forum's name, short enough for the narrow link labels.
+QString ForumText();
 // One line praising the discussion forum and inviting a visit.
 QString SitePraiseText();
 // One-line invitation to visit the site, naming its address; 43 characters.

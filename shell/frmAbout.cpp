@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
 #include "BrandTexts.h"
+#include "Colors.h"
 #include "Controls.h"
 #include "LinkLabel.h"
 #include "Twips.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace zodiac {
 
@@ -41,30 +43,29 @@ frmAbout::frmAbout(QWidget* parent)
     PlaceTwips(picIcon, 210, 150, 480, 480);
 
     Label2 = MakeLabel(this, QStringLiteral("Label2"), QString::fromUtf8(WindowCaption));
-    QFont titleFont;
-    titleFont.setPointSizeF(9.75);
-    titleFont.setBold(true);
-    Label2->setFont(titleFont);
+    Label2->setFont(WindowFont(9.75, true));
     PlaceTwips(Label2, 780, 150, 3750, 240);
+    // The bold title needs more than its laid-out width in most fonts; it takes what it needs
+    // to the right, where the window has room.
+    Label2->resize(std::max(Label2->width(), Label2->sizeHint().width()), Label2->height());
 
     Label1 = MakeLabel(this, QStringLiteral("Label1"), AboutDescriptionText());
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label1, 810, 510, 6225, 1215);
 
-    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + WebSiteAddress(), Qt::blue, this);
+    lblHomePage =
+        new LinkLabel(QStringLiteral("Click here to visit ") + WebSiteAddress(), BrandLinkColor, this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
     PlaceTwips(lblHomePage, 2985, 1680, 4050, 195);
 
     Label3 = MakeLabel(this, QStringLiteral("Label3"), AboutOfferText());
     Label3->setWordWrap(true);
-    QFont boldFont;
-    boldFont.setBold(true);
-    Label3->setFont(boldFont);
+    Label3->setFont(WindowFont(8.25, true));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label3, 150, 2040, 6885, 435);
 
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), Qt::blue, this);
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), BrandLinkColor, this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
     PlaceTwips(lblCoBrand, 4680, 2460, 2355, 195);
 

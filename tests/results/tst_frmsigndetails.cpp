@@ -1,4 +1,7 @@
 #include "EndApplication.h"
+#include "NewYearTable.h"
+#include "RenderCheck.h"
+#include "SignDetermination.h"
 #include "UrlCatcher.h"
 #include "frmSignDetails.h"
 
@@ -95,6 +98,31 @@ private slots:
             QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         }
         QVERIFY(!window.findChild<QAction*>("mnuMakeMoney")->isVisible());
+    }
+
+    // Every sign's profile in the window, under each palette a desktop theme may give.
+    void rendersReadably_data() { AddPaletteRows(); }
+
+    void rendersReadably() {
+        QFETCH(QPalette, palette);
+        UsePalette(palette);
+        const zodiac::NewYearTable table = zodiac::BuildNewYearTable();
+        double lowest = 0;
+        for (int year = 1936; year < 1948; ++year) {
+            zodiac::ZodiacReading reading;
+            zodiac::ReadingInput input{Text("Ann Lee"), zodiac::SexChoice::Female, Text("14"),
+                                       Text("September"), std::to_string(year)};
+            zodiac::DetermineSign(reading, table, input);
+            frmSignDetails window(reading);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const double contrast = VerifyRendering(&window);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("with the sign ") + QString::fromStdString(reading.Sign)));
+            lowest = lowest == 0 ? contrast : std::min(lowest, contrast);
+        }
+        qInfo("lowest contrast of a coloured text: %.2f:1", lowest);
+        UsePalette(TestPalettes().front().palette);
     }
 
     void calendarLeavesThe31st() {

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Colors.h"
 #include "Controls.h"
 #include "DateText.h"
 #include "EndApplication.h"
@@ -28,9 +29,6 @@
 #include <QScreen>
 
 namespace {
-
-const QColor LinkColor(64, 64, 0);
-const QColor BrandColor(0, 0, 255);
 
 using zodiac::LinkFont;
 using zodiac::MakeLabel;
@@ -84,14 +82,13 @@ frmMain::frmMain(zodiac::ZodiacReading& reading, zodiac::NewYearTable& table, QW
 }
 
 void frmMain::BuildControls() {
-    Label14 = new zodiac::LinkLabel(QStringLiteral("The Most Popular Online Vessic Discussion Forum"),
-                                    LinkColor, this);
+    Label14 = new zodiac::LinkLabel(zodiac::ForumText(), zodiac::SiteLinkColor, this);
     Label14->setObjectName(QStringLiteral("Label14"));
     Label14->setFont(LinkFont(false));
     Label14->setAlignment(Qt::AlignCenter);
     zodiac::PlaceTwips(Label14, 375, 30, 4230, 195);
 
-    Label3 = new zodiac::LinkLabel(zodiac::VisitSiteText(), LinkColor, this);
+    Label3 = new zodiac::LinkLabel(zodiac::VisitSiteText(), zodiac::SiteLinkColor, this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFont(LinkFont(false));
     Label3->setAlignment(Qt::AlignCenter);
@@ -153,8 +150,8 @@ void frmMain::BuildControls() {
     zodiac::PlaceTwips(fraFullBrand, 53, 2880, 4845, 1215);
 
     // As laid out, the full-brand offer lies over the co-brand offer.
-    const zodiac::BrandLabels brands =
-        zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 4545, 975, false);
+    const zodiac::BrandLabels brands = zodiac::MakeBrandLabels(
+        fraFullBrand, LinkFont(true), zodiac::BrandLinkColor, 120, 165, 4545, 975, false);
     lblCobrand = brands.coBrand;
     lblFullBrand = brands.fullBrand;
 

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Colors.h"
 #include "Controls.h"
 #include "DateText.h"
 #include "EndApplication.h"
@@ -24,6 +25,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <charconv>
@@ -32,10 +35,6 @@
 #include <string>
 
 namespace {
-
-const QColor LinkColor(64, 64, 0);
-const QColor BrandColor(0, 0, 255);
-const QColor SignColor(128, 0, 0);
 
 using zodiac::LinkFont;
 using zodiac::WindowFont;
@@ -181,7 +180,7 @@ void frmSignDetails::BuildMenu() {
 }
 
 void frmSignDetails::BuildControls() {
-    Label14 = new zodiac::LinkLabel(zodiac::SitePraiseText(), LinkColor, client);
+    Label14 = new zodiac::LinkLabel(zodiac::SitePraiseText(), zodiac::SiteLinkColor, client);
     Label14->setObjectName(QStringLiteral("Label14"));
     Label14->setFont(LinkFont(false));
     Label14->setAlignment(Qt::AlignCenter);
@@ -203,9 +202,7 @@ void frmSignDetails::BuildControls() {
                                   left, 600, 1830, 2055, 270);
     for (QLabel* big : {lblChineseSign, lblChineseElement}) {
         big->setFont(WindowFont(11.25, true));
-        QPalette palette = big->palette();
-        palette.setColor(QPalette::WindowText, SignColor);
-        big->setPalette(palette);
+        zodiac::KeepTextColor(big, zodiac::SignColor);
     }
     txtChineseElement = MakeTextBox(QStringLiteral("txtChineseElement"),
                                     QStringLiteral("Element Description"), left, 270, 2220, 2910, 1155);
@@ -221,6 +218,7 @@ void frmSignDetails::BuildControls() {
     if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next month"));
     zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
+    FitCalendarText();
 
     fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), client);
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
@@ -278,8 +276,8 @@ void frmSignDetails::BuildControls() {
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     zodiac::PlaceTwips(fraFullBrand, 38, 6840, 10065, 855);
     // The full-brand offer lies over the co-brand offer.
-    const zodiac::BrandLabels brands =
-        zodiac::MakeBrandLabels(fraFullBrand, LinkFont(true), BrandColor, 120, 165, 9825, 615, false);
+    const zodiac::BrandLabels brands = zodiac::MakeBrandLabels(
+        fraFullBrand, LinkFont(true), zodiac::BrandLinkColor, 120, 165, 9825, 615, false);
     lblCobrand = brands.coBrand;
     lblFullBrand = brands.fullBrand;
 
@@ -325,6 +323,46 @@ void frmSignDetails::Form_Load() {
     setLine(txtMostCompSign, m_reading.MostCompatibleSign);
     setLine(txtLeastCompSign, m_reading.LeastCompatibleSign);
     txtFamousPersons->setPlainText(FromUtf8(m_reading.FamousPersons));
+}
+
+void frmSignDetails::FitCalendarText() {
+    // Seven columns in the laid-out width leave little room: the day names take the largest of the
+    // window font and two slightly smaller sizes in which every name fits, or single letters.
+    const int margin = MV->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MV) + 1;
+    const qreal room = MV->width() / 7.0 - 2 * margin - 1;
+    const QLocale locale = MV->locale();
+    QTextCharFormat header = MV->headerTextFormat();
+    MV->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    for (const double points : {8.25, 7.5, 7.0}) {
+        const QFontMetricsF metrics(WindowFont(points));
+        bool fits = true;
+        for (int day = 1; day <= 7 && fits; ++day)
+            fits = metrics.horizontalAdvance(locale.dayName(day, QLocale::ShortFormat)) <= room;
+        if (fits) {
+            header.setFont(WindowFont(points), QTextCharFormat::FontPropertiesSpecifiedOnly);
+            MV->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+            break;
+        }
+    }
+    MV->setHeaderTextFormat(header);
+
+    // Qt draws the weekend in pure red, which reads poorly on white and worse on a dark theme.
+    // The dates lie on the base colour, the day names on the alternate one.
+    const QPalette palette = MV->palette();
+    const QColor text = palette.color(QPalette::Text);
+    const QColor red = zodiac::ReadableOn(zodiac::ReadableOn(Qt::red, palette.color(QPalette::Base), text),
+                                          palette.color(QPalette::AlternateBase), text);
+    for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
+        QTextCharFormat weekend = MV->weekdayTextFormat(day);
+        weekend.setForeground(red);
+        MV->setWeekdayTextFormat(day, weekend);
+    }
+}
+
+void frmSignDetails::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && MV)
+        FitCalendarText();
 }
 
 void frmSignDetails::SetCalendarDate() {

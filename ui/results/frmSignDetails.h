@@ -39,12 +39,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenu();
     void BuildControls();
     void Form_Load();
     void SetCalendarDate();
+    void FitCalendarText();
 
     const zodiac::ZodiacReading& m_reading;
     bool m_backHandOver = false;

@@ -1,6 +1,7 @@
 #include "ucNADatePicker.h"
 
 #include "Twips.h"
+#include "WindowFonts.h"
 
 #include <QComboBox>
 #include <QLocale>
@@ -30,6 +31,8 @@ ucNADatePicker::ucNADatePicker(QWidget* parent) : ucNADatePicker(QDate::currentD
 
 ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Date"));
+    // The program's window font: in a larger one, long month names would not fit the month list.
+    setFont(WindowFont());
     setFixedSize(FixedSize());
 
     cboDate = MakeList(this, "cboDate", tr("Day"));

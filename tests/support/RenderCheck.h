@@ -1,0 +1,34 @@
+#pragma once
+#include <QList>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+// What a person sees of a window: checked on the pixels and the fonts of a window as it is drawn,
+// under the palettes desktop themes give. Any window's test calls it on a shown window.
+
+struct TestPalette {
+    QString name;
+    QPalette palette;
+};
+
+// A light desktop (the style's own palette), a dark one and a high-contrast one.
+QList<TestPalette> TestPalettes();
+
+// The data rows of a rendering test: a column "palette" and one row for each of TestPalettes().
+void AddPaletteRows();
+
+// Sets the palette for the whole application, as a desktop theme does.
+void UsePalette(const QPalette& palette);
+
+// Fails the current test, naming each fault, when in the shown window
+// - a label, button, option, list, box, group caption, menu-bar entry, calendar header or date cell
+//   has less room than its text needs (so the text is cut or elided), or a label's text runs past
+//   the part of its parent that is seen;
+// - two controls side by side overlap where both draw (the two brand offers stacked on purpose
+//   excepted);
+// - a text the program colours itself (link labels, the sign and element, the report's runs)
+//   reaches less than 4.5:1 against the background drawn under it.
+// Returns the lowest contrast found among those texts (0 when there are none).
+double VerifyRendering(QWidget* window);
