@@ -1,12 +1,16 @@
 #include "FileDialogs.h"
 #include "MessageBox.h"
 #include "RecordFile.h"
+#include "RenderCheck.h"
+#include "ReportComposer.h"
 #include "SignDetermination.h"
 #include "UrlCatcher.h"
 #include "frmSave.h"
 #include "modRTB.h"
 
 #include <QClipboard>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -49,6 +53,41 @@ private slots:
         messages.clear();
     }
 
+    // The report under each palette a desktop theme may give: readable on screen, while the
+    // colours it prints stay those of the paper.
+    void rendersReadably_data() { AddPaletteRows(); }
+
+    void rendersReadably() {
+        QFETCH(QPalette, palette);
+        UsePalette(palette);
+        for (const bool coBrandFront : {true, false}) {
+            frmSave window(Reading("Ann Lee"));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            if (!coBrandFront)
+                window.findChild<QWidget*>("lblFullBrand")->raise();
+            qInfo("lowest contrast of a coloured text: %.2f:1", VerifyRendering(&window));
+        }
+        const ReportColors printed = PrintedReportColors();
+        QCOMPARE(printed.label, QColor(128, 0, 0));
+        QCOMPARE(printed.value, QColor(0, 0, 0));
+        UsePalette(TestPalettes().front().palette);
+    }
+
+    // On a light desktop the report is drawn in exactly the colours it prints in.
+    void lightReportKeepsPrintedColours() {
+        UsePalette(TestPalettes().front().palette);
+        frmSave window(Reading("Ann"));
+        QTextDocument* doc = window.findChild<QTextEdit*>("RTB")->document();
+        const QTextBlock first = doc->begin();
+        auto fragment = first.begin().fragment();
+        QCOMPARE(fragment.text(), QStringLiteral("Name: "));
+        QCOMPARE(fragment.charFormat().foreground().color(), QColor(128, 0, 0));
+        fragment = (++first.begin()).fragment();
+        QCOMPARE(fragment.text(), QStringLiteral("Ann"));
+        QCOMPARE(fragment.charFormat().foreground().color(), QColor(0, 0, 0));
+    }
+
     void clipboardEmptiedOnOpenAndMove() {
         QGuiApplication::clipboard()->setText("secret");
         frmSave window(Reading("Ann"));
@@ -61,6 +100,44 @@ private slots:
         QTest::mouseMove(area->viewport(), QPoint(40, 30));
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QVERIFY(area->isReadOnly());
+    }
+
+    // Nothing of the report reaches a clipboard: not by selecting it with the mouse (which on X11
+    // and Wayland desktops copies it for a middle-click paste), nor by the copy keys, nor by a menu.
+    void reportIsNotCopied_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("mouse selection") << "mouse";
+        QTest::newRow("select all and copy keys") << "keys";
+        QTest::newRow("double-click on a word") << "word";
+    }
+
+    void reportIsNotCopied() {
+        QFETCH(QString, how);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        frmSave window(Reading("Ann Lee"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* area = window.findChild<QTextEdit*>("RTB");
+        QCOMPARE(area->contextMenuPolicy(), Qt::NoContextMenu);
+        const QPoint start = area->cursorRect(QTextCursor(area->document())).center();
+        if (how == "mouse") {
+            QTest::mousePress(area->viewport(), Qt::LeftButton, {}, start);
+            QTest::mouseMove(area->viewport(), start + QPoint(120, 40));
+            QTest::mouseRelease(area->viewport(), Qt::LeftButton, {}, start + QPoint(120, 40));
+        } else if (how == "keys") {
+            area->setFocus();
+            QTest::keyClick(area, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+        } else {
+            QTest::mouseDClick(area->viewport(), Qt::LeftButton, {}, start + QPoint(20, 0));
+        }
+        QVERIFY(area->textCursor().hasSelection());
+        QTest::qWait(100);
+        QCOMPARE(clipboard->text(QClipboard::Clipboard), QString());
+        if (clipboard->supportsSelection())
+            QCOMPARE(clipboard->text(QClipboard::Selection), QString());
+        else
+            qInfo("this platform has no mouse selection; run on X11 to check it");
     }
 
     void coBrandOfferCoversTheOther() {

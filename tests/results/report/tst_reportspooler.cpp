@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace zodiac;
@@ -21,12 +22,12 @@ QString Run(const QString& program, const QStringList& args) {
 
 // cups-pdf names its output after the job title, so a new job may replace an older file of the same
 // name: look for a PDF written since the print began.
-bool PdfWrittenSince(const QString& folder, const QDateTime& since) {
-    for (const QFileInfo& info : QDir(folder).entryInfoList({"*.pdf"}, QDir::Files)) {
+QString PdfWrittenSince(const QString& folder, const QDateTime& since) {
+    for (const QFileInfo& info : QDir(folder).entryInfoList({"*.pdf"}, QDir::Files, QDir::Time)) {
         if (info.lastModified() >= since && info.size() > 0)
-            return true;
+            return info.filePath();
     }
-    return false;
+    return {};
 }
 
 } // namespace
@@ -63,9 +64,13 @@ private slots:
         QTest::mouseClick(window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QVERIFY2(messages.isEmpty(), messages.isEmpty() ? "" : qPrintable(messages[0].text));
 
-        QTRY_VERIFY_WITH_TIMEOUT(PdfWrittenSince(outFolder, started), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!PdfWrittenSince(outFolder, started).isEmpty(), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(Run("lpstat", {"-W", "completed", "-o"}).size() > completedBefore.size(),
                                  30000);
+        // An ordinary reading comes out on one sheet.
+        const QString info = Run("pdfinfo", {PdfWrittenSince(outFolder, started)});
+        if (!info.isEmpty())
+            QVERIFY2(QRegularExpression("Pages:\\s+1\\n").match(info).hasMatch(), qPrintable(info));
         SetMessageAnswerer({});
     }
 };

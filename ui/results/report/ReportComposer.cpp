@@ -1,8 +1,13 @@
 #include "ReportComposer.h"
 
+#include "Colors.h"
 #include "Controls.h"
 #include "ShortDate.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPalette>
+#include <QPrinter>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -21,16 +26,31 @@ QString BirthDateText(const ZodiacReading& r, const QLocale& locale) {
 
 } // namespace
 
-void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale) {
+ReportColors PrintedReportColors() {
+    return {SignColor, ReportValueColor};
+}
+
+ReportColors ScreenReportColors(const QPalette& palette) {
+    // The report area is drawn in the window's colour.
+    const QColor background = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    // Black values mean "the normal text colour"; where black does not read, the theme's text does.
+    const QColor value =
+        ContrastRatio(ReportValueColor, background) >= MinimumContrast ? ReportValueColor : text;
+    return {ReadableOn(SignColor, background, text), value};
+}
+
+void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,
+                   const ReportColors& colors) {
     doc.clear();
     QTextCursor cursor(&doc);
 
     QTextCharFormat label;
     label.setFontWeight(QFont::Bold);
-    label.setForeground(ReportLabelColor);
+    label.setForeground(colors.label);
     QTextCharFormat value;
     value.setFontWeight(QFont::Normal);
-    value.setForeground(QColor(Qt::black));
+    value.setForeground(colors.value);
 
     const QString breaks = QStringLiteral("\n\n\n");
     const auto entry = [&](const QString& labelText, const QString& valueText) {
@@ -54,6 +74,33 @@ void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& lo
     entry(QStringLiteral("Favourable Season: "), FromUtf8(r.FavourableSeason));
     entry(QStringLiteral("Favourable Month: "), FromUtf8(r.FavourableMonth));
     entry(QStringLiteral("Famous Persons of this Star Sign are: "), FromUtf8(r.FamousPersons));
+}
+
+bool PrintReport(const ZodiacReading& r, const QLocale& locale, const QFont& font, QPrinter& printer) {
+    QTextDocument doc;
+    doc.setDefaultFont(font);
+    // A name without blanks longer than a line still breaks, rather than running off the paper.
+    QTextOption wrapping = doc.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(wrapping);
+    ComposeReport(doc, r, locale, PrintedReportColors());
+
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    while (end.block().text().isEmpty() && end.block().previous().isValid()) {
+        end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        end.removeSelectedText();
+    }
+
+    // Half an inch all round, as the narrow margins of word processors: wide enough to hold and
+    // file the sheet, narrow enough that an ordinary reading fits one sheet of A4 or Letter.
+    printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+    // Laid out on the printer's own page: a document with a page size prints as it is, with no
+    // page numbers added.
+    doc.documentLayout()->setPaintDevice(&printer);
+    doc.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    doc.print(&printer);
+    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 } // namespace zodiac

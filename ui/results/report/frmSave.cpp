@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandLabels.h"
 #include "BrandTexts.h"
+#include "Colors.h"
 #include "Controls.h"
 #include "FileDialogs.h"
 #include "LinkLabel.h"
@@ -18,6 +19,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -36,13 +38,12 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setFont(WindowFont());
     setFixedSize(TwipsRect(0, 0, 7725, 7770).size());
 
-    const QColor siteColor(64, 64, 0);
-    Label14 = new LinkLabel(SitePraiseText(), siteColor, this);
+    Label14 = new LinkLabel(ForumText(), SiteLinkColor, this);
     Label14->setObjectName(QStringLiteral("Label14"));
     Label14->setAlignment(Qt::AlignCenter);
     PlaceTwips(Label14, 1747, 0, 4230, 195);
 
-    Label1 = new LinkLabel(VisitSiteText(), siteColor, this);
+    Label1 = new LinkLabel(VisitSiteText(), SiteLinkColor, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     PlaceTwips(Label1, 1867, 180, 3990, 195);
@@ -60,6 +61,9 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
+    RTB->installEventFilter(this);
+    // Its menu would offer Copy.
+    RTB->setContextMenuPolicy(Qt::NoContextMenu);
     PlaceTwips(RTB, 30, 390, 7665, 6135);
 
     const QFont buttonFont = NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
@@ -68,23 +72,23 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     cmdSave->setAccessibleName(QStringLiteral("Save"));
     cmdSave->setFont(buttonFont);
     cmdSave->setAutoDefault(false);
-    PlaceTwips(cmdSave, 5400, 6570, 1125, 345);
+    // One pixel shorter than laid out, so the buttons stop above the offers' frame below them.
+    PlaceTwips(cmdSave, 5400, 6570, 1125, 330);
 
     cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setAccessibleName(QStringLiteral("Print"));
     cmdPrint->setFont(buttonFont);
     cmdPrint->setAutoDefault(false);
-    PlaceTwips(cmdPrint, 6555, 6570, 1125, 345);
+    PlaceTwips(cmdPrint, 6555, 6570, 1125, 330);
 
     fraFullBrand = new QGroupBox(this);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     PlaceTwips(fraFullBrand, 30, 6900, 7665, 855);
 
-    QFont brandFont = font();
-    brandFont.setBold(true);
     // The co-branding offer lies over the other one, so it is the one seen and clicked.
-    const BrandLabels brands = MakeBrandLabels(fraFullBrand, brandFont, Qt::blue, 120, 165, 7425, 615, true);
+    const BrandLabels brands =
+        MakeBrandLabels(fraFullBrand, LinkFont(true), BrandLinkColor, 120, 165, 7425, 615, true);
     lblCobrand = brands.coBrand;
     lblFullBrand = brands.fullBrand;
 
@@ -95,6 +99,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     connect(RTB, &QTextEdit::textChanged, this, &frmSave::RTB_Change);
+    connect(QGuiApplication::clipboard(), &QClipboard::selectionChanged, this, &frmSave::SelectionTaken);
 
     setTabOrder(Label14, Label1);
     setTabOrder(Label1, RTB);
@@ -115,8 +120,17 @@ frmSave::~frmSave() {
 void frmSave::Form_Load() {
     AttachLinkHandling(RTB, this);
     linksAttached_ = true;
-    ComposeReport(*RTB->document(), reading_, QLocale::system());
+    ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
     RTB->moveCursor(QTextCursor::Start);
+}
+
+void frmSave::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A new desktop theme: the report's colours follow it.
+    if (event->type() == QEvent::PaletteChange && RTB) {
+        ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
+        RTB->moveCursor(QTextCursor::Start);
+    }
 }
 
 void frmSave::Form_Unload() {
@@ -147,17 +161,42 @@ bool frmSave::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
-            QGuiApplication::clipboard()->clear();
+            EmptyClipboards();
             break;
         default:
             break;
+        }
+    } else if (watched == RTB &&
+               (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        // Copy by keyboard is refused like copy by mouse.
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) ||
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cut)) {
+            EmptyClipboards();
+            event->accept();
+            return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
+void frmSave::EmptyClipboards() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    // On X11 and Wayland desktops selecting text copies it too, for a middle-click paste.
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
 void frmSave::RTB_Change() {
-    QGuiApplication::clipboard()->clear();
+    EmptyClipboards();
+}
+
+void frmSave::SelectionTaken() {
+    // The area hands a mouse selection to the desktop after the release that made it, so it is
+    // emptied again once it has arrived; an empty selection changes nothing, which ends the round.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (RTB->textCursor().hasSelection() && !clipboard->text(QClipboard::Selection).isEmpty())
+        clipboard->clear(QClipboard::Selection);
 }
 
 void frmSave::cmdPrint_Click() {
@@ -187,8 +226,7 @@ void frmSave::cmdPrint_Click() {
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    RTB->document()->print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    if (!PrintReport(reading_, QLocale::system(), RTB->document()->defaultFont(), printer)) {
         ShowMessage(this,
                     QStringLiteral("The report could not be printed on \"%1\".").arg(target.printerName()),
                     MessageIcon::Critical);

@@ -28,12 +28,15 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
     void RTB_Change();
+    void EmptyClipboards();
+    void SelectionTaken();
     void Label1_Click();
     void Label14_Click();
     void lblCobrand_Click();
