@@ -263,10 +263,16 @@ struct Checker {
         option.lineWidth =
             box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
         const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-        // QLineEdit keeps two pixels free on each side of its text.
+        // QLineEdit keeps two pixels free on each side of its text, and one above and below.
         const qreal room = contents.width() - 4 - box->textMargins().left() - box->textMargins().right();
-        if (QFontMetricsF(box->font()).horizontalAdvance(box->text()) > room + Slack)
+        const qreal height = contents.height() - 2 - box->textMargins().top() - box->textMargins().bottom();
+        const QFontMetricsF fm(box->font());
+        if (fm.horizontalAdvance(box->text()) > room + Slack)
             Fault(box, QStringLiteral("\"%1\" does not fit the box").arg(box->text()));
+        if (fm.height() > height + 1 + Slack)
+            Fault(box, QStringLiteral("the box has %1 px of height for text %2 px high")
+                           .arg(height)
+                           .arg(fm.height()));
     }
 
     void CheckMenuBar(QMenuBar* bar) {

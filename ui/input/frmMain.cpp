@@ -13,6 +13,7 @@
 #include "MessageBox.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
+#include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
@@ -72,6 +73,8 @@ frmMain::frmMain(zodiac::ZodiacReading& reading, zodiac::NewYearTable& table, QW
 
     BuildControls();
     Form_Load();
+    for (QComboBox* list : {cboDate, cboMonth, cboYear})
+        zodiac::FitListFont(list);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
@@ -140,6 +143,9 @@ void frmMain::BuildControls() {
 
     cmdProceed = MakeButton(QStringLiteral("cmdProceed"), QStringLiteral("&Proceed"), fraDetails);
     zodiac::PlaceTwips(cmdProceed, 3540, 1170, 1185, 375);
+    // Styles with a larger option mark leave the captions too little room.
+    zodiac::FitWidthToText(optSex[0], optSex[1]->x());
+    zodiac::FitWidthToText(optSex[1], cmdProceed->x());
 
     cmdOpen = MakeButton(QStringLiteral("cmdOpen"), QStringLiteral("&Open Previously Saved Record"), this);
     cmdOpen->setFont(WindowFont(9.75, true));

@@ -8,6 +8,7 @@
 #include "DateText.h"
 #include "EndApplication.h"
 #include "LinkLabel.h"
+#include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
@@ -56,6 +57,7 @@ QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidg
     box->setReadOnly(true);
     box->setAccessibleName(accessibleName);
     zodiac::PlaceTwips(box, left, top, width, height);
+    zodiac::FitLineBoxHeight(box);
     return box;
 }
 

@@ -1,5 +1,6 @@
 #include "ucNADatePicker.h"
 
+#include "TextFit.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
@@ -46,6 +47,8 @@ ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(pa
         cboDate->addItem(QString::number(day));
 
     UserControl_Initialize(today);
+    for (QComboBox* list : {cboDate, cboMonth, cboYear})
+        FitListFont(list);
 
     connect(cboDate, &QComboBox::currentIndexChanged, this, &ucNADatePicker::cboDate_Click);
     connect(cboMonth, &QComboBox::currentIndexChanged, this, &ucNADatePicker::cboMonth_Click);
