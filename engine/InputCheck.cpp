@@ -11,11 +11,8 @@ InputCheckResult Refuse(std::string_view message, FocusTarget focus) {
 }
 
 // The year as a number; a text that is no number counts as no year, which is never a leap year.
-std::optional<int> YearNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+std::optional<int> YearNumber(std::string_view untrimmed) {
+    const std::string text = TrimBlanks(untrimmed);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || text.empty())
@@ -24,6 +21,14 @@ std::optional<int> YearNumber(std::string_view text) {
 }
 
 } // namespace
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
 
 InputCheckResult ValidateInput(std::string_view nameText, SexChoice sex, int dayPosition, int monthPosition,
                                std::string_view yearText) {

@@ -5,14 +5,6 @@
 
 namespace zodiac {
 
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 bool DetermineSign(ZodiacReading& reading, const NewYearTable& table, const ReadingInput& input) {
     reading.Name = TrimBlanks(input.nameText);
     reading.Sex = input.sex == SexChoice::Male ? "Male" : "Female";

@@ -16,9 +16,6 @@ struct ReadingInput {
     std::string yearText;
 };
 
-// Leading and trailing blanks removed.
-std::string TrimBlanks(std::string_view text);
-
 // Records the input in the reading, turns the birth day into a date, finds its Chinese year and fills
 // the profile. A date that cannot be formed keeps the previous BirthDate; a date outside the table
 // keeps the previous Sign and Element. Returns whether a table row matched.

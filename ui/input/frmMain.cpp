@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 namespace {
@@ -200,12 +201,7 @@ void frmMain::SelectSex(int index) {
 
 void frmMain::cmdProceed_Click() {
     // A close while this runs is the hand-over to the details window.
-    struct ProceedMark {
-        bool& flag;
-        bool previous;
-        explicit ProceedMark(bool& f) : flag(f), previous(f) { flag = true; }
-        ~ProceedMark() { flag = previous; }
-    } mark(m_inProceed);
+    const QScopedValueRollback<bool> handOver(m_inProceed, true);
 
     zodiac::SexChoice sex = zodiac::SexChoice::None;
     if (optSex[0]->isChecked())
@@ -251,14 +247,10 @@ void frmMain::cmdOpen_Click() {
     }
 
     const zodiac::RecordReadResult record = zodiac::ReadRecordFile(path);
-    const auto findEntry = [](const QComboBox* list, const QString& text) {
-        return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    };
-    const int day = record.ok ? findEntry(cboDate, record.values.day) : -1;
-    const int month = record.ok ? findEntry(cboMonth, record.values.month) : -1;
-    const int year = record.ok ? findEntry(cboYear, record.values.year) : -1;
     // A record that does not fit the lists would otherwise show a reading for a date it does not hold.
-    if (!record.ok || day < 0 || month < 0 || year < 0) {
+    const std::optional<zodiac::ListPositions> positions =
+        record.ok ? zodiac::RecordListPositions(record.values) : std::nullopt;
+    if (!positions) {
         zodiac::ShowMessage(this, badFile, zodiac::MessageIcon::Critical);
         return;
     }
@@ -270,9 +262,9 @@ void frmMain::cmdOpen_Click() {
         SelectSex(1);
     else
         SelectSex(-1);
-    cboDate->setCurrentIndex(day);
-    cboMonth->setCurrentIndex(month);
-    cboYear->setCurrentIndex(year);
+    cboDate->setCurrentIndex(positions->day);
+    cboMonth->setCurrentIndex(positions->month);
+    cboYear->setCurrentIndex(positions->year);
     cmdProceed_Click();
 }
 

@@ -51,8 +51,8 @@ private slots:
     void valueProblems();
     void randomValuesRoundTrip();
     void storableValuesReadBackFromDisk();
-    void matchesLists_data();
-    void matchesLists();
+    void listPositions_data();
+    void listPositions();
 };
 
 void TestRecordFile::buildsExactLines_data() {
@@ -245,7 +245,7 @@ void TestRecordFile::randomValuesRoundTrip() {
         const auto parsed = zodiac::ParseRecordBytes(zodiac::BuildRecordBytes(values));
         QVERIFY(parsed.ok);
         QVERIFY2(SameValues(parsed.values, values), qPrintable(name));
-        QVERIFY(zodiac::RecordMatchesLists(parsed.values));
+        QVERIFY(zodiac::RecordListPositions(parsed.values).has_value());
     }
 }
 
@@ -304,52 +304,65 @@ void TestRecordFile::storableValuesReadBackFromDisk() {
     QVERIFY(SameValues(read.values, allLongest));
 }
 
-void TestRecordFile::matchesLists_data() {
+void TestRecordFile::listPositions_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
-    QTest::addColumn<bool>("matches");
+    QTest::addColumn<int>("dayAt"); // -1: the record fits no list position
+    QTest::addColumn<int>("monthAt");
+    QTest::addColumn<int>("yearAt");
     QTest::newRow("first") << "1"
                            << "January"
-                           << "1936" << true;
+                           << "1936" << 0 << 0 << 0;
     QTest::newRow("last") << "31"
                           << "December"
-                          << "2019" << true;
+                          << "2019" << 30 << 11 << 83;
+    QTest::newRow("7 January 1980") << "7"
+                                    << "January"
+                                    << "1980" << 6 << 0 << 44;
     QTest::newRow("year 1935") << "7"
                                << "January"
-                               << "1935" << false;
+                               << "1935" << -1 << 0 << 0;
     QTest::newRow("year 2020") << "7"
                                << "January"
-                               << "2020" << false;
+                               << "2020" << -1 << 0 << 0;
     QTest::newRow("day 0") << "0"
                            << "January"
-                           << "1980" << false;
+                           << "1980" << -1 << 0 << 0;
     QTest::newRow("day 32") << "32"
                             << "January"
-                            << "1980" << false;
+                            << "1980" << -1 << 0 << 0;
     QTest::newRow("day 07") << "07"
                             << "January"
-                            << "1980" << false;
+                            << "1980" << -1 << 0 << 0;
     QTest::newRow("day with blank") << " 7"
                                     << "January"
-                                    << "1980" << false;
+                                    << "1980" << -1 << 0 << 0;
     QTest::newRow("lower-case month") << "7"
                                       << "january"
-                                      << "1980" << false;
+                                      << "1980" << -1 << 0 << 0;
     QTest::newRow("empty month") << "7"
                                  << ""
-                                 << "1980" << false;
+                                 << "1980" << -1 << 0 << 0;
     QTest::newRow("empty year") << "7"
                                 << "May"
-                                << "" << false;
+                                << "" << -1 << 0 << 0;
+    QTest::newRow("year with sign") << "7"
+                                    << "May"
+                                    << "+1980" << -1 << 0 << 0;
 }
 
-void TestRecordFile::matchesLists() {
+void TestRecordFile::listPositions() {
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, year);
-    QFETCH(bool, matches);
-    QCOMPARE(zodiac::RecordMatchesLists({"Ann", "Female", day, month, year}), matches);
+    QFETCH(int, dayAt);
+    QFETCH(int, monthAt);
+    QFETCH(int, yearAt);
+    const auto positions = zodiac::RecordListPositions({"Ann", "Female", day, month, year});
+    QCOMPARE(positions.has_value(), dayAt >= 0);
+    if (positions)
+        QCOMPARE(*positions, (zodiac::ListPositions{dayAt, monthAt, yearAt}));
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

@@ -175,14 +175,17 @@ RecordWriteResult WriteRecordFile(const QString& path, const RecordValues& v) {
     return result;
 }
 
-bool RecordMatchesLists(const RecordValues& v) {
-    if (PlainNumber(v.day, 1, 31) < 0 || PlainNumber(v.year, FirstTableYear, LastListYear) < 0)
-        return false;
-    for (std::string_view month : MonthNames) {
-        if (v.month == QLatin1String(month.data(), static_cast<qsizetype>(month.size())))
-            return true;
+std::optional<ListPositions> RecordListPositions(const RecordValues& v) {
+    const int day = PlainNumber(v.day, 1, 31);
+    const int year = PlainNumber(v.year, FirstTableYear, LastListYear);
+    if (day < 0 || year < 0)
+        return std::nullopt;
+    for (std::size_t month = 0; month < MonthNames.size(); ++month) {
+        if (v.month ==
+            QLatin1String(MonthNames[month].data(), static_cast<qsizetype>(MonthNames[month].size())))
+            return ListPositions{day - 1, static_cast<int>(month), year - FirstTableYear};
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace zodiac

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace zodiac {
 
@@ -38,7 +39,12 @@ struct RecordWriteResult {
 // Writes through a temporary file, so a failure never damages a file already at the path.
 RecordWriteResult WriteRecordFile(const QString& path, const RecordValues& v);
 
-// True when day, month and year are entries of the main window's lists.
-bool RecordMatchesLists(const RecordValues& v);
+// Where a record's day, month and year stand in the main window's lists ("1", "January" and
+// "1936" are at 0), or none when one of them is not an entry of its list.
+struct ListPositions {
+    int day = 0, month = 0, year = 0;
+    bool operator==(const ListPositions&) const = default;
+};
+std::optional<ListPositions> RecordListPositions(const RecordValues& v);
 
 } // namespace zodiac
