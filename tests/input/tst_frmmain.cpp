@@ -56,11 +56,15 @@ private:
                a.Element == b.Element && a.RulingPlanet == b.RulingPlanet;
     }
 
+    // Looks a control up by name. A missing one fails the current test, naming it; the test goes
+    // on with a stand-in that belongs to no window, so that it ends on that message, not a crash.
     template <typename T> static T* Find(QWidget* window, const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("control %s missing", name);
-        return found;
+        if (T* found = window->findChild<T*>(QString::fromLatin1(name)))
+            return found;
+        QTest::qFail(
+            qPrintable(QStringLiteral("the window has no control named %1").arg(QLatin1String(name))),
+            __FILE__, __LINE__);
+        return new T(); // never freed: the run has failed already
     }
 
     static void Enter(frmMain* window, const QString& name, int sex, int day, int month,
@@ -74,10 +78,15 @@ private:
         years->setCurrentIndex(years->findText(year));
     }
 
+    // The path of the record written, or the empty text (and the test failed) when it cannot be.
     QString WriteRecord(const QString& fileName, const QByteArray& bytes) {
         QFile file(dir.filePath(fileName));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write test record");
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            QTest::qFail(qPrintable(QStringLiteral("cannot write the test record %1: %2")
+                                        .arg(file.fileName(), file.errorString())),
+                         __FILE__, __LINE__);
+            return {};
+        }
         return file.fileName();
     }
 
@@ -120,8 +129,11 @@ private slots:
             ++fileDialogs;
             if (request.kind != zodiac::FileDialogRequest::Open ||
                 request.title != QStringLiteral("Select the source file") ||
-                request.filter != QStringLiteral("Nerro Free Chinese Astrology (*.str)"))
-                qFatal("unexpected open dialog");
+                request.filter != QStringLiteral("Nerro Free Chinese Astrology (*.str)")) {
+                QTest::qFail(qPrintable(QStringLiteral("an unexpected file dialog: %1").arg(request.title)),
+                             __FILE__, __LINE__);
+                return QString();
+            }
             return nextFile;
         });
         zodiac::SetEndApplicationHook([] {});

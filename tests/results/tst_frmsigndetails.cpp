@@ -125,17 +125,49 @@ private slots:
         UsePalette(TestPalettes().front().palette);
     }
 
-    void calendarLeavesThe31st() {
-        // A calendar set part by part from 31 January would pass through 31 February.
-        const zodiac::ZodiacReading first = SampleReading("Male", "31", "January", "1991");
-        frmSignDetails earlier(first);
-        QCOMPARE(earlier.findChild<QCalendarWidget*>("MV")->selectedDate(), QDate(1991, 1, 31));
-        const zodiac::ZodiacReading second = SampleReading("Male", "28", "February", "1991");
-        frmSignDetails later(second);
-        auto* calendar = later.findChild<QCalendarWidget*>("MV");
-        QCOMPARE(calendar->selectedDate(), QDate(1991, 2, 28));
-        QCOMPARE(calendar->monthShown(), 2);
-        QCOMPARE(calendar->yearShown(), 1991);
+    // A calendar that shows the 31st (or any day) ends on the birth date; parts that do not
+    // convert keep what it showed.
+    void calendarShowsTheBirthDate_data() {
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("31 January to 28 February") << QDate(1991, 1, 31) << "28"
+                                                   << "February"
+                                                   << "1991" << QDate(1991, 2, 28);
+        QTest::newRow("31 March to 30 April") << QDate(1980, 3, 31) << "30"
+                                              << "April"
+                                              << "1980" << QDate(1980, 4, 30);
+        QTest::newRow("31 December to 29 February of a leap year") << QDate(2003, 12, 31) << "29"
+                                                                   << "February"
+                                                                   << "2004" << QDate(2004, 2, 29);
+        QTest::newRow("year that is no number") << QDate(1991, 1, 31) << "5"
+                                                << "May"
+                                                << "19x1" << QDate(1991, 5, 5);
+        QTest::newRow("unknown month") << QDate(1991, 1, 31) << "5"
+                                       << "may"
+                                       << "1999" << QDate(1999, 1, 5);
+        QTest::newRow("day the month lacks") << QDate(1991, 1, 15) << "30"
+                                             << "February"
+                                             << "1991" << QDate(1991, 2, 15);
+    }
+
+    void calendarShowsTheBirthDate() {
+        QFETCH(QDate, shown);
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QDate, expected);
+        QCalendarWidget calendar;
+        calendar.setSelectedDate(shown);
+        QCOMPARE(calendar.selectedDate(), shown);
+        const std::string dayText = day.toStdString(), monthText = month.toStdString(),
+                          yearText = year.toStdString();
+        ShowBirthDate(&calendar, SampleReading("Male", dayText.c_str(), monthText.c_str(), yearText.c_str()));
+        QCOMPARE(calendar.selectedDate(), expected);
+        QCOMPARE(calendar.monthShown(), expected.month());
+        QCOMPARE(calendar.yearShown(), expected.year());
     }
 
     void closeVersusBack_data() {

@@ -305,7 +305,7 @@ void frmSignDetails::Form_Load() {
     // The name label grows to fit its text from its laid-out corner.
     lblName->adjustSize();
 
-    SetCalendarDate();
+    ShowBirthDate(MV, m_reading);
 
     zodiac::SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
 
@@ -367,22 +367,22 @@ void frmSignDetails::changeEvent(QEvent* event) {
         FitCalendarText();
 }
 
-void frmSignDetails::SetCalendarDate() {
+void ShowBirthDate(QCalendarWidget* calendar, const zodiac::ZodiacReading& reading) {
     // The whole date is set at once, so the calendar never passes through a day the month lacks;
     // a part that does not convert keeps what the calendar showed.
-    const QDate shown = MV->selectedDate();
-    const int year = ShortNumber(m_reading.YearText).value_or(shown.year());
-    const auto month = zodiac::MonthNumber(m_reading.MonthName);
+    const QDate shown = calendar->selectedDate();
+    const int year = ShortNumber(reading.YearText).value_or(shown.year());
+    const auto month = zodiac::MonthNumber(reading.MonthName);
     const int monthNumber = month ? static_cast<int>(*month) : shown.month();
-    const std::optional<int> day = ShortNumber(m_reading.DayText);
+    const std::optional<int> day = ShortNumber(reading.DayText);
 
     QDate target(year, monthNumber, day.value_or(shown.day()));
     if (!target.isValid())
         target = QDate(year, monthNumber, shown.day());
-    if (!target.isValid() || target < MV->minimumDate() || target > MV->maximumDate())
+    if (!target.isValid() || target < calendar->minimumDate() || target > calendar->maximumDate())
         return;
-    MV->setSelectedDate(target);
-    MV->setCurrentPage(target.year(), target.month());
+    calendar->setSelectedDate(target);
+    calendar->setCurrentPage(target.year(), target.month());
 }
 
 void frmSignDetails::cmdPrint_Click() {

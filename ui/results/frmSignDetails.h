@@ -17,6 +17,9 @@ namespace zodiac {
 class LinkLabel;
 }
 
+// Selects the reading's birth date on the calendar, whatever day it showed before.
+void ShowBirthDate(QCalendarWidget* calendar, const zodiac::ZodiacReading& reading);
+
 // Shows one finished reading; it only reads the reading and never changes it.
 class frmSignDetails : public QWidget {
     Q_OBJECT
@@ -45,7 +48,6 @@ private:
     void BuildMenu();
     void BuildControls();
     void Form_Load();
-    void SetCalendarDate();
     void FitCalendarText();
 
     const zodiac::ZodiacReading& m_reading;

@@ -51,6 +51,8 @@ private slots:
     void valueProblems();
     void randomValuesRoundTrip();
     void storableValuesReadBackFromDisk();
+    void saveProblems_data();
+    void saveProblems();
     void listPositions_data();
     void listPositions();
 };
@@ -302,6 +304,33 @@ void TestRecordFile::storableValuesReadBackFromDisk() {
     const auto read = zodiac::ReadRecordFile(path);
     QVERIFY2(read.ok, qPrintable(read.error));
     QVERIFY(SameValues(read.values, allLongest));
+}
+
+// The save names the first value that a record cannot hold, and why.
+void TestRecordFile::saveProblems_data() {
+    QTest::addColumn<RecordValues>("values");
+    QTest::addColumn<QString>("message");
+    const QString cyrillic =
+        QStringLiteral("The character \"\u0416\" (U+0416) cannot be stored in a record file.");
+    QTest::newRow("all storable") << RecordValues{"Ann", "Female", "7", "January", "1980"} << "";
+    QTest::newRow("name") << RecordValues{"\u0416", "Female", "7", "January", "1980"}
+                          << "The name cannot be saved exactly, so nothing was saved. " + cyrillic;
+    QTest::newRow("year, after a good name")
+        << RecordValues{"Ann", "Female", "7", "January", "\u0416"}
+        << "The year cannot be saved exactly, so nothing was saved. " + cyrillic;
+    QTest::newRow("first of two")
+        << RecordValues{"Ann", "a\nb", "7", "\u0416", "1980"}
+        << "The sex cannot be saved exactly, so nothing was saved. The text holds a "
+           "control character (U+000A) that cannot be stored in a record file.";
+    QTest::newRow("too long") << RecordValues{QString(32768, 'a'), "Male", "1", "May", "1950"}
+                              << "The name cannot be saved exactly, so nothing was saved. The text is longer "
+                                 "than 32767 characters.";
+}
+
+void TestRecordFile::saveProblems() {
+    QFETCH(RecordValues, values);
+    QFETCH(QString, message);
+    QCOMPARE(zodiac::RecordSaveProblem(values), message);
 }
 
 void TestRecordFile::listPositions_data() {

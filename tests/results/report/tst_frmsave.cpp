@@ -191,9 +191,29 @@ private slots:
         QVERIFY(!LinkUrlFor(name).isValid() || LinkUrlFor(name).isEmpty());
     }
 
-    void detachWithoutAttachDoesNothing() {
-        DetachLinkHandling();
-        DetachLinkHandling();
+    // The link handling belongs to its area: attached once however often asked, gone when
+    // detached (taking the link look with it), and detaching an area without it does nothing.
+    void linkHandlingBelongsToTheArea() {
+        QTextEdit area;
+        area.setPlainText(QStringLiteral("see www.nerro.example now"));
+        DetachLinkHandling(&area);
+        DetachLinkHandling(nullptr);
+        AttachLinkHandling(&area, nullptr);
+        AttachLinkHandling(&area, nullptr);
+        QVERIFY(HasLinkHandling(&area));
+        QCOMPARE(area.findChildren<QObject*>(QStringLiteral("zodiacLinkHandler")).size(), 1);
+        QTextCursor at(area.document());
+        at.setPosition(6);
+        QVERIFY(at.charFormat().isAnchor());
+        DetachLinkHandling(&area);
+        QVERIFY(!HasLinkHandling(&area));
+        at.setPosition(6);
+        QVERIFY(!at.charFormat().isAnchor());
+        // Text added afterwards is no longer looked at.
+        area.append(QStringLiteral("https://www.nerro.example/"));
+        at.movePosition(QTextCursor::End);
+        at.movePosition(QTextCursor::PreviousCharacter);
+        QVERIFY(!at.charFormat().isAnchor());
     }
 
     void saveWritesTheRecord() {

@@ -1,5 +1,5 @@
 #include "NewYearTable.h"
-#include "ReportComposer.h"
+#include "ReportPrint.h"
 #include "SignDetermination.h"
 
 #include <QFont>
@@ -68,6 +68,23 @@ class TestReportPdf : public QObject {
     }
 
 private slots:
+    void choosesPrinter_data() {
+        QTest::addColumn<QString>("defaultPrinter");
+        QTest::addColumn<QStringList>("available");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the default") << "Office" << QStringList{"Attic", "Office"} << "Office";
+        QTest::newRow("no default: the first") << "" << QStringList{"Attic", "Office"} << "Attic";
+        QTest::newRow("no printer at all") << "" << QStringList{} << "";
+        QTest::newRow("a default only") << "Remote" << QStringList{} << "Remote";
+    }
+
+    void choosesPrinter() {
+        QFETCH(QString, defaultPrinter);
+        QFETCH(QStringList, available);
+        QFETCH(QString, chosen);
+        QCOMPARE(ChooseReportPrinter(defaultPrinter, available), chosen);
+    }
+
     void initTestCase() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
             QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QPair>
 #include <QSaveFile>
 #include <string>
 #include <string_view>
@@ -150,6 +152,20 @@ QString RecordValueProblem(const QString& value) {
                                   "record file.")
                 .arg(CodePointText(text[i]));
         i += width - 1;
+    }
+    return {};
+}
+
+QString RecordSaveProblem(const RecordValues& v) {
+    const QList<QPair<QString, const QString*>> fields = {{QStringLiteral("name"), &v.name},
+                                                          {QStringLiteral("sex"), &v.sex},
+                                                          {QStringLiteral("day"), &v.day},
+                                                          {QStringLiteral("month"), &v.month},
+                                                          {QStringLiteral("year"), &v.year}};
+    for (const auto& [field, value] : fields) {
+        const QString problem = RecordValueProblem(*value);
+        if (!problem.isEmpty())
+            return QStringLiteral("The %1 cannot be saved exactly, so nothing was saved. %2").arg(field, problem);
     }
     return {};
 }

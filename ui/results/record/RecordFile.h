@@ -32,6 +32,10 @@ RecordReadResult ReadRecordFile(const QString& path);
 // Empty when a record holds the value exactly; otherwise a sentence saying why it cannot.
 QString RecordValueProblem(const QString& value);
 
+// Empty when a record holds all five values exactly; otherwise the message that refuses the save,
+// naming the first value that cannot be held and why.
+QString RecordSaveProblem(const RecordValues& v);
+
 struct RecordWriteResult {
     bool ok = false;
     QString error;

@@ -4,10 +4,7 @@
 #include "Controls.h"
 #include "ShortDate.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QPalette>
-#include <QPrinter>
-#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -74,33 +71,6 @@ void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& lo
     entry(QStringLiteral("Favourable Season: "), FromUtf8(r.FavourableSeason));
     entry(QStringLiteral("Favourable Month: "), FromUtf8(r.FavourableMonth));
     entry(QStringLiteral("Famous Persons of this Star Sign are: "), FromUtf8(r.FamousPersons));
-}
-
-bool PrintReport(const ZodiacReading& r, const QLocale& locale, const QFont& font, QPrinter& printer) {
-    QTextDocument doc;
-    doc.setDefaultFont(font);
-    // A name without blanks longer than a line still breaks, rather than running off the paper.
-    QTextOption wrapping = doc.defaultTextOption();
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    doc.setDefaultTextOption(wrapping);
-    ComposeReport(doc, r, locale, PrintedReportColors());
-
-    QTextCursor end(&doc);
-    end.movePosition(QTextCursor::End);
-    while (end.block().text().isEmpty() && end.block().previous().isValid()) {
-        end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
-        end.removeSelectedText();
-    }
-
-    // Half an inch all round, as the narrow margins of word processors: wide enough to hold and
-    // file the sheet, narrow enough that an ordinary reading fits one sheet of A4 or Letter.
-    printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
-    // Laid out on the printer's own page: a document with a page size prints as it is, with no
-    // page numbers added.
-    doc.documentLayout()->setPaintDevice(&printer);
-    doc.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
-    doc.print(&printer);
-    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 } // namespace zodiac

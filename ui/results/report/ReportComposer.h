@@ -4,9 +4,7 @@
 #include <QColor>
 #include <QLocale>
 
-class QFont;
 class QPalette;
-class QPrinter;
 class QTextDocument;
 
 namespace zodiac {
@@ -27,10 +25,5 @@ ReportColors ScreenReportColors(const QPalette& palette);
 // each value regular and followed by three line breaks.
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,
                    const ReportColors& colors = PrintedReportColors());
-
-// Prints the whole report as one job: laid out on the printer's page in `font`, in the printed
-// colours, with no page numbers, and without the empty lines at its end, which would otherwise
-// spill onto a sheet of their own. False when the printer reports an error.
-bool PrintReport(const ZodiacReading& r, const QLocale& locale, const QFont& font, QPrinter& printer);
 
 } // namespace zodiac

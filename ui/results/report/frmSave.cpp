@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "RecordFile.h"
 #include "ReportComposer.h"
+#include "ReportPrint.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
@@ -113,13 +114,8 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     Form_Load();
 }
 
-frmSave::~frmSave() {
-    Form_Unload();
-}
-
 void frmSave::Form_Load() {
     AttachLinkHandling(RTB, this);
-    linksAttached_ = true;
     ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
     RTB->moveCursor(QTextCursor::Start);
 }
@@ -131,27 +127,6 @@ void frmSave::changeEvent(QEvent* event) {
         ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
         RTB->moveCursor(QTextCursor::Start);
     }
-}
-
-void frmSave::Form_Unload() {
-    if (!linksAttached_)
-        return;
-    linksAttached_ = false;
-    DetachLinkHandling();
-}
-
-void frmSave::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void frmSave::showEvent(QShowEvent* event) {
-    // Shown again after closing: the links come back with the window.
-    if (!linksAttached_) {
-        AttachLinkHandling(RTB, this);
-        linksAttached_ = true;
-    }
-    QDialog::showEvent(event);
 }
 
 bool frmSave::eventFilter(QObject* watched, QEvent* event) {
@@ -200,12 +175,9 @@ void frmSave::SelectionTaken() {
 }
 
 void frmSave::cmdPrint_Click() {
-    QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) {
-        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-        if (!printers.isEmpty())
-            target = printers.front();
-    }
+    const QString chosen =
+        ChooseReportPrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+    const QPrinterInfo target = chosen.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(chosen);
     if (target.isNull()) {
         ShowMessage(this,
                     QStringLiteral("No printer is available. Add a printer or make one the default, then "
@@ -241,20 +213,9 @@ void frmSave::cmdSave_Click() {
         return;
     const RecordValues values{FromUtf8(reading_.Name), FromUtf8(reading_.Sex), FromUtf8(reading_.DayText),
                               FromUtf8(reading_.MonthName), FromUtf8(reading_.YearText)};
-    const QList<QPair<QString, const QString*>> fields = {{QStringLiteral("name"), &values.name},
-                                                          {QStringLiteral("sex"), &values.sex},
-                                                          {QStringLiteral("day"), &values.day},
-                                                          {QStringLiteral("month"), &values.month},
-                                                          {QStringLiteral("year"), &values.year}};
-    for (const auto& [field, value] : fields) {
-        const QString problem = RecordValueProblem(*value);
-        if (!problem.isEmpty()) {
-            ShowMessage(this,
-                        QStringLiteral("The %1 cannot be saved exactly, so nothing was saved. %2")
-                            .arg(field, problem),
-                        MessageIcon::Critical);
-            return;
-        }
+    if (const QString problem = RecordSaveProblem(values); !problem.isEmpty()) {
+        ShowMessage(this, problem, MessageIcon::Critical);
+        return;
     }
     const RecordWriteResult written = WriteRecordFile(path, values);
     if (!written.ok) {

@@ -18,9 +18,6 @@ class frmSave : public QDialog {
 
 public:
     explicit frmSave(const ZodiacReading& reading, QWidget* parent = nullptr);
-    ~frmSave() override;
-
-    void done(int result) override;
 
 public slots:
     void cmdPrint_Click();
@@ -29,11 +26,9 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
-    void Form_Unload();
     void RTB_Change();
     void EmptyClipboards();
     void SelectionTaken();
@@ -51,7 +46,6 @@ private:
     QGroupBox* fraFullBrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
     LinkLabel* lblCobrand = nullptr;
-    bool linksAttached_ = false;
 };
 
 } // namespace zodiac

@@ -1,10 +1,13 @@
 #include "modRTB.h"
 
+#include "Colors.h"
+
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
-#include <QPointer>
+#include <QPalette>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -13,41 +16,6 @@
 namespace zodiac {
 
 namespace {
-
-// Opens a link on a left-button press over it; every event goes on to the area unchanged.
-class LinkPressFilter : public QObject {
-public:
-    LinkPressFilter(QTextEdit* area, QObject* parent) : QObject(parent), area_(area) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && area_ && watched == area_->viewport()) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton) {
-                const QUrl url = LinkUrlFor(area_->anchorAt(mouse->position().toPoint()));
-                if (url.isValid())
-                    QDesktopServices::openUrl(url);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPointer<QTextEdit> area_;
-};
-
-struct LinkState {
-    QPointer<QTextEdit> area;
-    QPointer<QWidget> host;
-    QPointer<LinkPressFilter> filter;
-    QMetaObject::Connection changed;
-    bool formatting = false;
-};
-
-LinkState& State() {
-    static LinkState state;
-    return state;
-}
 
 struct LinkRange {
     int start;
@@ -97,28 +65,75 @@ void RemoveLinkFormat(QTextDocument* doc) {
     }
 }
 
-// Brings the link formatting in line with the text: addresses become links, and former links that
-// no longer read as an address lose their link look.
-void FormatLinks() {
-    LinkState& state = State();
-    if (!state.area || state.formatting)
-        return;
-    state.formatting = true;
-    QTextDocument* doc = state.area->document();
-    RemoveLinkFormat(doc);
-    QTextCursor cursor(doc);
-    const QColor linkColor = state.area->palette().color(QPalette::Link);
-    for (const LinkRange& link : FindLinks(doc->toPlainText())) {
-        QTextCharFormat format;
-        format.setAnchor(true);
-        format.setAnchorHref(link.href);
-        format.setFontUnderline(true);
-        format.setForeground(linkColor);
-        cursor.setPosition(link.start);
-        cursor.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(format);
+// The link handling of one text area: owned by the area, as a highlighter is owned by the
+// document it decorates, so it needs no global state and ends with the area.
+class LinkHandler : public QObject {
+public:
+    explicit LinkHandler(QTextEdit* area) : QObject(area), area_(area) {
+        setObjectName(QStringLiteral("zodiacLinkHandler"));
+        area->viewport()->installEventFilter(this);
+        connect(area->document(), &QTextDocument::contentsChanged, this, &LinkHandler::FormatLinks);
+        FormatLinks();
     }
-    state.formatting = false;
+
+    void Detach() {
+        disconnect(area_->document(), nullptr, this, nullptr);
+        area_->viewport()->removeEventFilter(this);
+        formatting_ = true;
+        RemoveLinkFormat(area_->document());
+    }
+
+protected:
+    // Opens a link on a left-button press over it; every event goes on to the area unchanged.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && watched == area_->viewport()) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                const QUrl url = LinkUrlFor(area_->anchorAt(mouse->position().toPoint()));
+                if (url.isValid())
+                    QDesktopServices::openUrl(url);
+            }
+        }
+        return false;
+    }
+
+private:
+    // Brings the link formatting in line with the text: addresses become links, and former links
+    // that no longer read as an address lose their link look.
+    void FormatLinks() {
+        if (formatting_)
+            return;
+        const QScopedValueRollback<bool> busy(formatting_, true);
+        QTextDocument* doc = area_->document();
+        RemoveLinkFormat(doc);
+        QTextCursor cursor(doc);
+        const QPalette palette = area_->palette();
+        const QColor linkColor = ReadableOn(palette.color(QPalette::Link), palette.color(QPalette::Base),
+                                            palette.color(QPalette::Text));
+        for (const LinkRange& link : FindLinks(doc->toPlainText())) {
+            QTextCharFormat format;
+            format.setAnchor(true);
+            format.setAnchorHref(link.href);
+            format.setFontUnderline(true);
+            format.setForeground(linkColor);
+            cursor.setPosition(link.start);
+            cursor.setPosition(link.start + link.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+        }
+    }
+
+    QTextEdit* area_;
+    bool formatting_ = false;
+};
+
+LinkHandler* HandlerOf(const QTextEdit* area) {
+    if (area) {
+        for (QObject* child : area->children()) {
+            if (auto* handler = dynamic_cast<LinkHandler*>(child))
+                return handler;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -137,34 +152,21 @@ QUrl LinkUrlFor(const QString& text) {
     return url;
 }
 
-void AttachLinkHandling(QTextEdit* area, QWidget* host) {
-    DetachLinkHandling();
-    if (!area)
-        return;
-    LinkState& state = State();
-    state.area = area;
-    state.host = host;
-    state.filter = new LinkPressFilter(area, area);
-    area->viewport()->installEventFilter(state.filter);
-    state.changed =
-        QObject::connect(area->document(), &QTextDocument::contentsChanged, state.filter, &FormatLinks);
-    FormatLinks();
+void AttachLinkHandling(QTextEdit* area, QWidget* /*host*/) {
+    // The area itself carries the handling; the host window needs no part of it.
+    if (area && !HandlerOf(area))
+        new LinkHandler(area);
 }
 
-void DetachLinkHandling() {
-    LinkState& state = State();
-    if (!state.filter && !state.area)
-        return;
-    QObject::disconnect(state.changed);
-    if (state.area) {
-        if (state.filter)
-            state.area->viewport()->removeEventFilter(state.filter);
-        state.formatting = true;
-        RemoveLinkFormat(state.area->document());
-        state.formatting = false;
+void DetachLinkHandling(QTextEdit* area) {
+    if (LinkHandler* handler = HandlerOf(area)) {
+        handler->Detach();
+        delete handler;
     }
-    delete state.filter.data();
-    state = LinkState{};
+}
+
+bool HasLinkHandling(const QTextEdit* area) {
+    return HandlerOf(area) != nullptr;
 }
 
 } // namespace zodiac
