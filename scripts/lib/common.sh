@@ -11,7 +11,14 @@ ZODIAC_PACKAGES=(
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+    weston qt6-wayland xdg-utils
+    debhelper lintian devscripts
 )
+
+# The version, from the newest entry of debian/changelog (the build reads it there too), and the
+# window caption that carries it.
+ZODIAC_VERSION=$(sed -n '1s/^[^ ]* (\([0-9]*:\)\{0,1\}\([^)-]*\).*/\2/p' "$ROOT/debian/changelog")
+ZODIAC_CAPTION="Nerro Chinese Zodiac Software v$ZODIAC_VERSION"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
