@@ -27,7 +27,8 @@ ZODIAC_CI_PACKAGES=(
     clang libclang-rt-14-dev
 )
 
-# scripts/bench: the X map-notification timer is a plain xcb client.
+# scripts/bench, on top of the run and test lists (it measures the tree scripts/test builds, on
+# a private X server): the X map-notification timer is a plain xcb client.
 ZODIAC_BENCH_PACKAGES=(
-    xvfb xauth pkg-config libxcb1-dev
+    pkg-config libxcb1-dev
 )
