@@ -2,16 +2,12 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages the build, the program and the tests need.
-ZODIAC_PACKAGES=(
-    build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
-    fonts-dejavu-core xvfb xauth x11-utils
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-    clang libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
-    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-)
+source "$ROOT/scripts/lib/packages.sh"
+
+# The version, from the newest entry of debian/changelog (the build reads it there too), and the
+# window caption that carries it.
+ZODIAC_VERSION=$(sed -n '1s/^[^ ]* (\([0-9]*:\)\{0,1\}\([^)-]*\).*/\2/p' "$ROOT/debian/changelog")
+ZODIAC_CAPTION="Nerro Chinese Zodiac Software v$ZODIAC_VERSION"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

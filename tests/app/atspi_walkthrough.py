@@ -1,17 +1,26 @@
 #!/usr/bin/python3
 """Walks through the running program the way a screen reader does: through AT-SPI.
 
-Started by run-atspi-walkthrough, which provides the X server, the session bus and the
-accessibility bus. Reads the main window, provokes the first input message, fills in the form,
-presses Proceed, reads the details window, goes Back and ends the program with Exit.
+Started by run-atspi-walkthrough, which provides the display (X or Wayland), the session bus and
+the accessibility bus. Reads the main window, starts a second copy and answers its message,
+provokes the first input message, fills in the form, presses Proceed, reads the details window,
+goes Back and forward again, opens the About window and the report window (both modal), and ends
+the program with Exit.
+
+Usage: atspi_walkthrough.py [--print] [--maps FILE] PROGRAM CAPTION
+  --print      also presses Print in the report window (a job for the default printer)
+  --maps FILE  writes the shared libraries the program has mapped, just before Exit
 """
+import argparse
+import os
+import subprocess
 import sys
 import time
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
 
 # Roles whose items a screen reader gets from the item itself or from its container.
 UNNAMED_OK = {"list", "list item", "table", "table cell", "table column header", "table row header",
@@ -62,12 +71,17 @@ def wait_for(what, probe, seconds=10):
     finish()
 
 
-def application():
+def application(pid=None):
+    """The program on the accessibility bus; with `pid`, the copy running as that process."""
     desktop = Atspi.get_desktop(0)
     for index in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(index)
-        if app is not None and app.get_name() == "NerroFreeChineseZodiacSoftware":
-            return app
+        try:
+            app = desktop.get_child_at_index(index)
+            if app is not None and app.get_name() == "NerroFreeChineseZodiacSoftware" and (
+                    pid is None or app.get_process_id() == pid):
+                return app
+        except GLib.GError:
+            continue
     return None
 
 
@@ -81,15 +95,51 @@ def find(app, role, name, only_showing=True):
     return None
 
 
-def window_titled(app, title):
+def window_titled(app, title, role=None):
     for index in range(app.get_child_count()):
         try:
             window = app.get_child_at_index(index)
-            if window is not None and window.get_name() == title and showing(window):
+            if window is not None and window.get_name() == title and showing(window) and (
+                    role is None or window.get_role_name() == role):
                 return window
         except GLib.GError:
             continue
     return None
+
+
+def enclosing_dialog(node):
+    while node is not None and node.get_role_name() not in ("dialog", "alert"):
+        node = node.get_parent()
+    return node
+
+
+def extents(node):
+    box = Atspi.Component.get_extents(node, Atspi.CoordType.SCREEN)
+    return box.x, box.y, box.width, box.height
+
+
+def overlaps(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def click_is_blocked(window, dialog):
+    """Clicks, with the real pointer, a button of `window` that `dialog` does not cover, and tells
+    whether the click was kept from it (the button would close `window`)."""
+    covered = extents(dialog)
+    for name in ("Back", "Exit"):
+        button = find(window, "push button", name)
+        if button is not None and not overlaps(extents(button), covered):
+            x, y, width, height = extents(button)
+            Atspi.generate_mouse_event(x + width // 2, y + height // 2, "b1c")
+            time.sleep(1)
+            return showing(window) and showing(dialog)
+    check(False, "every button of the window lies under the dialog")
+    return True
+
+
+def mapped_libraries(pid):
+    with open(f"/proc/{pid}/maps", encoding="utf-8") as maps:
+        return sorted({line.split()[5] for line in maps if len(line.split()) >= 6 and ".so" in line.split()[5]})
 
 
 def press(node):
@@ -98,6 +148,23 @@ def press(node):
         finish()
     check(Atspi.Action.get_n_actions(node) > 0, f"{node.get_name()!r} cannot be pressed")
     Atspi.Action.do_action(node, 0)
+
+
+def press_without_answer(node):
+    """Presses a menu entry that opens a modal window. Qt runs a menu entry's action before it
+    answers, and a modal window's action returns only once the window is closed, so the request
+    is sent without waiting for the answer."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                                GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, -1, None).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+        None, None)
+    request = Gio.DBusMessage.new_method_call(node.app.bus_name, node.path, "org.a11y.atspi.Action", "DoAction")
+    request.set_body(GLib.Variant("(i)", (0,)))
+    request.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
+    bus.send_message(request, Gio.DBusSendMessageFlags.NONE)
+    bus.flush_sync(None)
 
 
 def labelled_by(node):
@@ -125,11 +192,36 @@ def finish():
     sys.exit(1 if failures else 0)
 
 
-CAPTION = sys.argv[1]
+parser = argparse.ArgumentParser()
+parser.add_argument("--print", action="store_true", dest="print_report")
+parser.add_argument("--maps")
+parser.add_argument("program")
+parser.add_argument("caption")
+options = parser.parse_args()
+CAPTION = options.caption
+# Wayland gives a client no way to send keys or clicks to another client's window (and the headless
+# compositor has no keyboard or pointer at all), so there the walkthrough uses AT-SPI actions only:
+# the report window is not closed by its Escape key, and the program is ended with it open.
+WAYLAND = os.environ.get("QT_QPA_PLATFORM") == "wayland"
 
 app = wait_for("the program on the accessibility bus", application, 20)
+pid = app.get_process_id()
 main = wait_for("the main window", lambda: window_titled(app, CAPTION))
 every_focusable_control_is_named(main, "main window")
+
+# A second copy says that one is already running, shows no window and ends once answered; the
+# first copy carries on untouched.
+second = subprocess.Popen([options.program], stdin=subprocess.DEVNULL)
+copy = wait_for("the second copy on the accessibility bus", lambda: application(second.pid), 20)
+message = wait_for("the already-running message", lambda: find(copy, "label", "Application is already running"))
+check(window_titled(copy, CAPTION) is None, "the second copy shows a window")
+press(find(enclosing_dialog(message), "push button", "OK"))
+try:
+    check(second.wait(10) == 0, f"the second copy ended with {second.returncode}")
+except subprocess.TimeoutExpired:
+    check(False, "the second copy still runs after its message was answered")
+    second.kill()
+check(window_titled(app, CAPTION) is not None, "the first copy's main window is gone")
 
 name_box = find(main, "text", "Name")
 check(name_box is not None, "no text box named Name")
@@ -143,9 +235,7 @@ check([node.get_name() for node in lists] == ["1", "January", "1936"],
 # Proceed without a name: the program says what is missing, and OK takes the user back.
 press(find(main, "push button", "Proceed"))
 message = wait_for("the missing-name message", lambda: find(app, "label", "Please Enter Your Name"))
-dialog = message
-while dialog is not None and dialog.get_role_name() not in ("dialog", "alert"):
-    dialog = dialog.get_parent()
+dialog = enclosing_dialog(message)
 check(dialog is not None, "the message is not in a dialog")
 press(find(dialog, "push button", "OK"))
 wait_for("the message to close", lambda: find(app, "label", "Please Enter Your Name") is None)
@@ -166,7 +256,7 @@ for field in ("Ruling Planet", "Positive Traits", "Lucky Color", "Most Compatibl
 for arrow in ("Previous month", "Next month"):
     check(find(app, "push button", arrow) is not None, f"the calendar has no button named {arrow}")
 
-# Back brings an empty main window; Exit there would end, so go forward again and Exit.
+# Back brings an empty main window; Exit there would end, so go forward again.
 press(find(app, "push button", "Back"))
 main = wait_for("the main window again", lambda: window_titled(app, CAPTION) if find(app, "push button", "Proceed") else None)
 name_box = find(main, "text", "Name")
@@ -175,5 +265,46 @@ Atspi.EditableText.set_text_contents(name_box, "Lee Wong")
 press(find(main, "radio button", "Male"))
 press(find(main, "push button", "Proceed"))
 wait_for("the details window again", lambda: find(app, "label", "Mr. Lee Wong"))
-press(find(app, "push button", "Exit"))
+details = window_titled(app, CAPTION)
+
+# The About window opens modally from the Help menu and OK returns to the details window.
+about_entry = find(app, "menu item", "About Software", only_showing=False)
+check(about_entry is not None, "no menu entry named About Software")
+press_without_answer(about_entry)
+about = wait_for("the About window", lambda: window_titled(app, CAPTION, "dialog"))
+if not WAYLAND:
+    check(click_is_blocked(details, about), "a click reached the details window behind the About window")
+press(find(about, "push button", "OK"))
+wait_for("the About window to close", lambda: window_titled(app, CAPTION, "dialog") is None)
+check(showing(details), "the details window is gone after the About window")
+
+# Print opens the report window modally, with the reading in it.
+press(find(details, "push button", "Print"))
+report = wait_for("the report window", lambda: window_titled(app, CAPTION, "dialog"))
+text = find(report, "text", "Report")
+check(text is not None and "Lee Wong" in Atspi.Text.get_text(text, 0, -1), "the report does not name Lee Wong")
+if options.print_report:
+    press(find(report, "push button", "Print"))
+    # Printing goes through Qt's print support plugin, which is loaded only now.
+    wait_for("the print support plugin", lambda: any("/printsupport/" in library for library in mapped_libraries(pid)))
+    time.sleep(1)
+    for node in walk(app):
+        try:
+            if node.get_role_name() in ("dialog", "alert") and node is not report and showing(node):
+                check(False, "printing gave the message: " + " / ".join(
+                    label.get_name() for label in walk(node) if label.get_role_name() == "label"))
+        except GLib.GError:
+            continue
+if not WAYLAND:
+    # Escape closes the report window and the details window is still there.
+    Atspi.generate_keyboard_event(0xFF1B, None, Atspi.KeySynthType.SYM)
+    wait_for("the report window to close", lambda: window_titled(app, CAPTION, "dialog") is None)
+    check(showing(details), "the details window is gone after the report window")
+
+if options.maps:
+    with open(options.maps, "w", encoding="utf-8") as out:
+        out.write("\n".join(mapped_libraries(pid)) + "\n")
+# Exit ends the program (run-atspi-walkthrough checks that it is gone), on Wayland with the
+# report window still open.
+press(find(details, "push button", "Exit"))
 finish()

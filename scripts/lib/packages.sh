@@ -1,0 +1,34 @@
+# The Debian packages each purpose needs, one list per purpose. Sourced by common.sh.
+# Each list adds to the ones before it: scripts/test installs the run and test lists, .ci/run all
+# three.
+
+# scripts/run: building the program and running it as the installed package does, with what the
+# package recommends: web links open through xdg-open (xdg-utils), Wayland sessions get Qt's
+# Wayland plugin, X sessions get themed cursors.
+ZODIAC_RUN_PACKAGES=(
+    build-essential cmake qt6-base-dev
+    fonts-dejavu-core
+    xdg-utils qt6-wayland libxcursor1
+)
+
+# scripts/test: what the tests use beyond that.
+ZODIAC_TEST_PACKAGES=(
+    libicu-dev                                              # the calendar check against ICU
+    xvfb xauth x11-utils                                    # private X servers, xwininfo
+    weston                                                  # the walkthrough on Wayland
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0    # the accessibility walkthrough
+    cups cups-client printer-driver-cups-pdf poppler-utils  # a real print queue, pdftotext
+    desktop-file-utils appstream                            # checks of the installed desktop files
+)
+
+# .ci/run: what CI adds: the Debian package and its checks, and the sanitizer and fuzzing builds.
+ZODIAC_CI_PACKAGES=(
+    debhelper lintian devscripts # dpkg-buildpackage, lintian, hardening-check
+    clang libclang-rt-14-dev
+)
+
+# scripts/bench, on top of the run and test lists (it measures the tree scripts/test builds, on
+# a private X server): the X map-notification timer is a plain xcb client.
+ZODIAC_BENCH_PACKAGES=(
+    pkg-config libxcb1-dev
+)
