@@ -19,6 +19,7 @@ ZODIAC_TEST_PACKAGES=(
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0    # the accessibility walkthrough
     cups cups-client printer-driver-cups-pdf poppler-utils  # a real print queue, pdftotext
     desktop-file-utils appstream                            # checks of the installed desktop files
+    adwaita-qt6                                             # the windows checked in GNOME's style too
 )
 
 # .ci/run: what CI adds: the Debian package and its checks, and the sanitizer and fuzzing builds.
