@@ -46,11 +46,16 @@ frmSignDetails* ApplicationFlow::ShowSignDetails() {
     auto* window = new frmSignDetails(m_reading);
     connect(window, &frmSignDetails::backRequested, this, &ApplicationFlow::ShowMainWindow);
     connect(window, &frmSignDetails::endRequested, this, [] { zodiac::EndApplication(); });
-    // Print opens the report modally; the details window waits until it is closed.
-    connect(window, &frmSignDetails::printRequested, window, [this, window] {
-        zodiac::frmSave report(m_reading, window);
-        report.exec();
-    });
+    // Print opens the report modally; the details window waits until it is closed. It opens from
+    // the event loop, after the press that asked for it has returned, so that whoever pressed
+    // (a screen reader's action request too) is answered at once, not when the report closes.
+    connect(
+        window, &frmSignDetails::printRequested, window,
+        [this, window] {
+            zodiac::frmSave report(m_reading, window);
+            report.exec();
+        },
+        Qt::QueuedConnection);
     m_details = window;
     window->show();
     return window;

@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -80,6 +81,17 @@ void VerifyNoRichTextAnywhere(const QString& where) {
         }
         QVERIFY2(widget->toolTip().isEmpty(), qPrintable(where + ": a tool tip on " + widget->objectName()));
     }
+}
+
+// Runs `check` on the modal window once one is open, looking again every few milliseconds: a window
+// opened from the event loop is not there yet when the call that asks for it returns.
+void WhenModalOpen(QObject* context, std::function<void(QWidget*)> check, int triesLeft = 500) {
+    QTimer::singleShot(10, context, [context, check, triesLeft] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            check(modal);
+        else if (triesLeft > 0)
+            WhenModalOpen(context, check, triesLeft - 1);
+    });
 }
 
 } // namespace
@@ -184,33 +196,36 @@ private slots:
         // The report, opened modally by Print: the name as typed, then the line breaks.
         QString reportText;
         bool reportWalked = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* report = qobject_cast<zodiac::frmSave*>(QApplication::activeModalWidget());
-            if (!report)
+        WhenModalOpen(this, [&](QWidget* modal) {
+            auto* report = qobject_cast<zodiac::frmSave*>(modal);
+            if (!report) {
+                modal->close();
                 return;
+            }
             reportText = report->findChild<QTextEdit*>(QStringLiteral("RTB"))->toPlainText();
             VerifyNoRichTextAnywhere(QStringLiteral("report window"));
             reportWalked = !QTest::currentTestFailed();
             report->reject();
         });
         details->cmdPrint_Click();
-        QVERIFY(reportWalked);
+        QTRY_VERIFY(reportWalked);
         QVERIFY2(reportText.startsWith(QStringLiteral("Name: ") + trimmed +
                                        QStringLiteral("\n\n\nDate of Birth: ")),
                  qPrintable(reportText.left(80)));
 
         // The About window over it.
         bool aboutWalked = false;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* about = QApplication::activeModalWidget();
-            if (!about || about->objectName() != QStringLiteral("frmAbout"))
+        WhenModalOpen(this, [&](QWidget* about) {
+            if (about->objectName() != QStringLiteral("frmAbout")) {
+                about->close();
                 return;
+            }
             VerifyNoRichTextAnywhere(QStringLiteral("About window"));
             aboutWalked = !QTest::currentTestFailed();
             about->close();
         });
         details->mnuAbout_Click();
-        QVERIFY(aboutWalked);
+        QTRY_VERIFY(aboutWalked);
 
         QVERIFY2(StatusKiB("VmRSS:") < MemoryLimitKiB, "resident memory above the limit");
     }

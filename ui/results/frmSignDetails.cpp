@@ -175,7 +175,10 @@ void frmSignDetails::BuildMenu() {
     connect(mnuVisit, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
     connect(mnuUpdate, &QAction::triggered, this,
             [] { zodiac::OpenWebPage(QStringLiteral("download-web-page")); });
-    connect(mnuAbout, &QAction::triggered, this, &frmSignDetails::mnuAbout_Click);
+    // Modal windows open from the event loop, after the menu's action has returned: whoever chose
+    // the entry (a screen reader's action request too) gets its answer at once, not when the
+    // window closes.
+    connect(mnuAbout, &QAction::triggered, this, &frmSignDetails::mnuAbout_Click, Qt::QueuedConnection);
     connect(mnuDonate, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("donate")); });
     connect(mnuMakeMoney, &QAction::triggered, this,
             [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
