@@ -3,8 +3,9 @@
 //                              shown, N times each; prints "proceed_ms MEDIAN MAX" and "print_ms MEDIAN MAX"
 //   bench_handovers --memory   the start-up sequence, then Proceed; prints the peak resident KiB
 //                              once the details window is shown
+#include "ApplicationFlow.h"
 #include "BenchClock.h"
-#include "StartApplication.h"
+#include "PrepareApplication.h"
 #include "frmSave.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ bool IsMain(QWidget* window) {
 // Proceed, Print and Back, `runs` times, each started from the event loop as a click is.
 class HandoverRuns {
 public:
-    HandoverRuns(ApplicationFlow& flow, int runs) : m_flow(flow), m_runs(runs) {}
+    HandoverRuns(zodiac::ApplicationFlow& flow, int runs) : m_flow(flow), m_runs(runs) {}
 
     void Start() {
         m_watch.Arm(
@@ -100,7 +101,7 @@ private:
         QCoreApplication::exit(1);
     }
 
-    ApplicationFlow& m_flow;
+    zodiac::ApplicationFlow& m_flow;
     const int m_runs;
     bench::FirstPaintWatch m_watch;
     std::vector<double> m_proceed;
@@ -111,7 +112,7 @@ private:
 // window is shown and the closed main window has been deleted.
 class MemoryRun {
 public:
-    explicit MemoryRun(ApplicationFlow& flow) : m_flow(flow) {}
+    explicit MemoryRun(zodiac::ApplicationFlow& flow) : m_flow(flow) {}
 
     void Start() {
         m_watch.Arm(
@@ -141,7 +142,7 @@ private:
         QCoreApplication::exit(1);
     }
 
-    ApplicationFlow& m_flow;
+    zodiac::ApplicationFlow& m_flow;
     bench::FirstPaintWatch m_watch;
 };
 
@@ -149,9 +150,9 @@ private:
 
 int main(int argc, char* argv[]) {
     bench::BenchApplication app(argc, argv);
-    PrepareApplication();
+    zodiac::PrepareApplication();
     const QStringList arguments = app.arguments();
-    ApplicationFlow flow(20261208);
+    zodiac::ApplicationFlow flow(20261208);
 
     if (arguments.contains(QStringLiteral("--memory"))) {
         MemoryRun run(flow);

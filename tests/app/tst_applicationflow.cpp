@@ -1,5 +1,5 @@
+#include "ApplicationFlow.h"
 #include "EndApplication.h"
-#include "StartApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,7 +50,7 @@ private slots:
 
     void handOversNeverEnd() {
         QFETCH(bool, backByMenu);
-        ApplicationFlow flow(7);
+        zodiac::ApplicationFlow flow(7);
         flow.ShowMainWindow();
         for (int round = 0; round < 3; ++round) {
             frmMain* main = flow.MainWindow();
@@ -83,7 +83,7 @@ private slots:
 
     void closeEndsOnce() {
         QFETCH(bool, onDetails);
-        ApplicationFlow flow(7);
+        zodiac::ApplicationFlow flow(7);
         flow.ShowMainWindow();
         if (onDetails) {
             Proceed(flow.MainWindow());
@@ -98,13 +98,13 @@ private slots:
     }
 
     void coBrandAboutHalf() {
-        ApplicationFlow flow(1);
+        zodiac::ApplicationFlow flow(1);
         frmMain* window = flow.ShowMainWindow();
         std::mt19937 generator(20261208);
         int coBrandOnTop = 0;
         constexpr int draws = 2000;
         for (int i = 0; i < draws; ++i) {
-            const int drawn = CoBrand_Randomize(*window, generator);
+            const int drawn = zodiac::CoBrand_Randomize(*window, generator);
             QVERIFY(drawn >= 1 && drawn <= 6);
             QCOMPARE(!FullBrandOnTop(window), drawn % 2 == 1);
             coBrandOnTop += FullBrandOnTop(window) ? 0 : 1;

@@ -1,11 +1,11 @@
 // Names that are not what a name should be, typed by the user or read from a record file someone
 // sent: each is shown as the text it is, in every window, and the program stays alive and small.
+#include "ApplicationFlow.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
 #include "MessageBox.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
-#include "StartApplication.h"
 #include "frmSave.h"
 
 #include <QAbstractButton>
@@ -167,7 +167,7 @@ private slots:
         messages.clear();
         const QString trimmed = QString::fromStdString(zodiac::TrimBlanks(name.toStdString()));
 
-        ApplicationFlow flow(1);
+        zodiac::ApplicationFlow flow(1);
         frmMain* main = flow.ShowMainWindow();
         if (fromRecord) {
             nextFile = dir.filePath(QStringLiteral("hostile.str"));

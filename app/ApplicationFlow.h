@@ -9,11 +9,7 @@
 #include <QPointer>
 #include <random>
 
-// Application-wide settings made before any window opens: the name (which also names the settings
-// file), the window icon, the desktop entry the windows belong to, and that closing the last
-// window does not end the run, since a hand-over closes the only window for a moment; only
-// EndApplication ends it.
-void PrepareApplication();
+namespace zodiac {
 
 // Draws 1 to 6; odd puts the co-brand offer on top, even the full-brand offer. Returns the number drawn.
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator);
@@ -34,14 +30,14 @@ public:
 
     frmMain* MainWindow() const { return m_main; }
     frmSignDetails* SignDetails() const { return m_details; }
-    const zodiac::ZodiacReading& Reading() const { return m_reading; }
-    int LastCoBrandNumber() const { return intCoBrandRandomNumber; }
+    const ZodiacReading& Reading() const { return m_reading; }
 
 private:
-    zodiac::ZodiacReading m_reading;
-    zodiac::NewYearTable m_table{};
+    ZodiacReading m_reading;
+    NewYearTable m_table{};
     std::mt19937 m_generator;
-    int intCoBrandRandomNumber = 0;
     QPointer<frmMain> m_main;
     QPointer<frmSignDetails> m_details;
 };
+
+} // namespace zodiac

@@ -1,22 +1,12 @@
-#include "StartApplication.h"
+#include "ApplicationFlow.h"
 
-#include "AppIcon.h"
-#include "AppInfo.h"
 #include "EndApplication.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 #include "frmSave.h"
 #include "frmSignDetails.h"
 
-#include <QApplication>
-
-void PrepareApplication() {
-    QApplication::setApplicationName(QString::fromUtf8(zodiac::ExecutableBaseName));
-    QApplication::setWindowIcon(zodiac::ApplicationIcon());
-    // Lets the desktop match the windows to the installed entry and its icon theme.
-    QGuiApplication::setDesktopFileName(QStringLiteral("nerro-chinese-zodiac"));
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+namespace zodiac {
 
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
     std::uniform_int_distribution<int> die(1, 6);
@@ -28,15 +18,15 @@ int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
 ApplicationFlow::ApplicationFlow(std::uint32_t seed, QObject* parent) : QObject(parent), m_generator(seed) {}
 
 void ApplicationFlow::StartApplication(const QDate& today) {
-    zodiac::ShowUpdateReminder(today);
+    ShowUpdateReminder(today);
     frmMain* window = ShowMainWindow();
-    intCoBrandRandomNumber = CoBrand_Randomize(*window, m_generator);
+    CoBrand_Randomize(*window, m_generator);
 }
 
 frmMain* ApplicationFlow::ShowMainWindow() {
     auto* window = new frmMain(m_reading, m_table);
     connect(window, &frmMain::proceeded, this, &ApplicationFlow::ShowSignDetails);
-    connect(window, &frmMain::endRequested, this, [] { zodiac::EndApplication(); });
+    connect(window, &frmMain::endRequested, this, [] { EndApplication(); });
     m_main = window;
     window->show();
     return window;
@@ -45,14 +35,14 @@ frmMain* ApplicationFlow::ShowMainWindow() {
 frmSignDetails* ApplicationFlow::ShowSignDetails() {
     auto* window = new frmSignDetails(m_reading);
     connect(window, &frmSignDetails::backRequested, this, &ApplicationFlow::ShowMainWindow);
-    connect(window, &frmSignDetails::endRequested, this, [] { zodiac::EndApplication(); });
+    connect(window, &frmSignDetails::endRequested, this, [] { EndApplication(); });
     // Print opens the report modally; the details window waits until it is closed. It opens from
     // the event loop, after the press that asked for it has returned, so that whoever pressed
     // (a screen reader's action request too) is answered at once, not when the report closes.
     connect(
         window, &frmSignDetails::printRequested, window,
         [this, window] {
-            zodiac::frmSave report(m_reading, window);
+            frmSave report(m_reading, window);
             report.exec();
         },
         Qt::QueuedConnection);
@@ -60,3 +50,5 @@ frmSignDetails* ApplicationFlow::ShowSignDetails() {
     window->show();
     return window;
 }
+
+} // namespace zodiac

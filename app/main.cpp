@@ -1,13 +1,14 @@
+#include "ApplicationFlow.h"
 #include "MessageBox.h"
+#include "PrepareApplication.h"
 #include "SingleInstance.h"
-#include "StartApplication.h"
 
 #include <QApplication>
 #include <chrono>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    PrepareApplication();
+    zodiac::PrepareApplication();
 
     zodiac::SingleInstance instance;
     if (!instance.TryAcquire()) {
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
 
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count() ^
                        std::chrono::system_clock::now().time_since_epoch().count();
-    ApplicationFlow flow(static_cast<std::uint32_t>(ticks));
+    zodiac::ApplicationFlow flow(static_cast<std::uint32_t>(ticks));
     flow.StartApplication(QDate::currentDate());
     return QApplication::exec();
 }
