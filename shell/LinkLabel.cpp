@@ -24,7 +24,7 @@ LinkLabel::LinkLabel(const QString& text, const QColor& color, QWidget* parent) 
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
+        m_pressed = true;
         event->accept();
         return;
     }
@@ -32,8 +32,8 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pressed_) {
-        pressed_ = false;
+    if (event->button() == Qt::LeftButton && m_pressed) {
+        m_pressed = false;
         event->accept();
         // A press dragged off the label and released elsewhere is no click.
         if (rect().contains(event->position().toPoint())) {
@@ -64,7 +64,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 void LinkLabel::focusInEvent(QFocusEvent* event) {
     // A click that focuses the label opens its page at once; only the keyboard needs the frame.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        keyboardFocus_ = event->reason() != Qt::MouseFocusReason;
+        m_keyboardFocus = event->reason() != Qt::MouseFocusReason;
     QLabel::focusInEvent(event);
     update();
 }
@@ -76,7 +76,7 @@ void LinkLabel::focusOutEvent(QFocusEvent* event) {
 
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!hasFocus() || !keyboardFocus_)
+    if (!hasFocus() || !m_keyboardFocus)
         return;
     // A dotted frame in the text's own colour, which is kept readable on the background.
     QPainter painter(this);

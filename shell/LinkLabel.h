@@ -28,8 +28,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool pressed_ = false;
-    bool keyboardFocus_ = false;
+    bool m_pressed = false;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace zodiac

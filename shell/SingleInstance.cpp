@@ -43,23 +43,23 @@ QStringList LockCandidates(const QString& identity, const QString& folder) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& identity, const QString& folder)
-    : candidates_(LockCandidates(identity, folder)), path_(candidates_.front()) {}
+    : m_candidates(LockCandidates(identity, folder)), m_path(m_candidates.front()) {}
 
 SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Outcome SingleInstance::TryLockAt(const QString& path) {
-    lock_ = std::make_unique<QLockFile>(path);
+    m_lock = std::make_unique<QLockFile>(path);
     // Staleness by age alone would let a long-running copy be taken over; a dead owner, or an owner
     // that cannot be read in an old file, frees the lock.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0))
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
         return Outcome::Held;
-    if (lock_->error() != QLockFile::LockFailedError)
+    if (m_lock->error() != QLockFile::LockFailedError)
         return Outcome::FolderUnusable;
 
     qint64 pid = 0;
     QString host, application;
-    if (lock_->getLockInfo(&pid, &host, &application))
+    if (m_lock->getLockInfo(&pid, &host, &application))
         return Outcome::HeldByOther;
     // A copy that is starting right now writes its details just after creating the file, so only an
     // unreadable file of some age is one left behind.
@@ -67,16 +67,16 @@ SingleInstance::Outcome SingleInstance::TryLockAt(const QString& path) {
     const qint64 age = modified.msecsTo(QDateTime::currentDateTime());
     if (modified.isValid() && std::abs(age) < UnreadableLockGraceMs)
         return Outcome::HeldByOther;
-    if (!lock_->removeStaleLockFile())
+    if (!m_lock->removeStaleLockFile())
         return Outcome::HeldByOther;
-    return lock_->tryLock(0) ? Outcome::Held : Outcome::HeldByOther;
+    return m_lock->tryLock(0) ? Outcome::Held : Outcome::HeldByOther;
 }
 
 bool SingleInstance::TryAcquire() {
-    if (lock_ && lock_->isLocked())
+    if (m_lock && m_lock->isLocked())
         return true;
-    for (const QString& path : std::as_const(candidates_)) {
-        path_ = path;
+    for (const QString& path : std::as_const(m_candidates)) {
+        m_path = path;
         switch (TryLockAt(path)) {
         case Outcome::Held:
             return true;
@@ -87,13 +87,13 @@ bool SingleInstance::TryAcquire() {
         }
     }
     // No folder can hold a lock: run unguarded rather than refuse every start.
-    lock_.reset();
-    path_ = candidates_.front();
+    m_lock.reset();
+    m_path = m_candidates.front();
     return true;
 }
 
 QString SingleInstance::LockFilePath() const {
-    return path_;
+    return m_path;
 }
 
 } // namespace zodiac

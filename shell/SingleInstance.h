@@ -38,9 +38,9 @@ private:
     enum class Outcome { Held, HeldByOther, FolderUnusable };
     Outcome TryLockAt(const QString& path);
 
-    QStringList candidates_;
-    QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    QStringList m_candidates;
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 } // namespace zodiac

@@ -86,8 +86,8 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
+    if (!m_centred) {
+        m_centred = true;
         if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

@@ -34,7 +34,7 @@ private:
     void lblHomePage_Click();
     void lblCoBrand_Click();
 
-    bool centred_ = false;
+    bool m_centred = false;
 };
 
 } // namespace zodiac

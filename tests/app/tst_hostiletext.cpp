@@ -96,7 +96,7 @@ void WhenModalOpen(QObject* context, std::function<void(QWidget*)> check, int tr
 
 } // namespace
 
-class TestHostileText : public QObject {
+class tst_HostileText : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -266,5 +266,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHostileText)
+QTEST_MAIN(tst_HostileText)
 #include "tst_hostiletext.moc"

@@ -27,7 +27,7 @@ int DaysInclusive(const zodiac::NewYearRow& row) {
 
 } // namespace
 
-class TestNewYearTable : public QObject {
+class tst_NewYearTable : public QObject {
     Q_OBJECT
 
 private slots:
@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestNewYearTable)
+QTEST_APPLESS_MAIN(tst_NewYearTable)
 #include "tst_newyeartable.moc"

@@ -20,7 +20,7 @@ ReadingInput Input(const char* name, SexChoice sex, int day, int month, int year
 
 } // namespace
 
-class TestSignDetermination : public QObject {
+class tst_SignDetermination : public QObject {
     Q_OBJECT
 
 private slots:
@@ -199,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSignDetermination)
+QTEST_APPLESS_MAIN(tst_SignDetermination)
 #include "tst_signdetermination.moc"

@@ -31,7 +31,7 @@ void CheckParagraph(std::string_view text, int length, const char* firstWords) {
 
 } // namespace
 
-class TestSignProfiles : public QObject {
+class tst_SignProfiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -210,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSignProfiles)
+QTEST_APPLESS_MAIN(tst_SignProfiles)
 #include "tst_signprofiles.moc"

@@ -12,7 +12,7 @@
 
 using namespace zodiac;
 
-class TestAbout : public QObject {
+class tst_About : public QObject {
     Q_OBJECT
 
     UrlCatcher catcher;
@@ -218,5 +218,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAbout)
+QTEST_MAIN(tst_About)
 #include "tst_about.moc"

@@ -4,7 +4,7 @@
 
 using namespace zodiac;
 
-class TestSettingsStore : public QObject {
+class tst_SettingsStore : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
+QTEST_GUILESS_MAIN(tst_SettingsStore)
 #include "tst_settingsstore.moc"

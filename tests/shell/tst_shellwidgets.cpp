@@ -37,7 +37,7 @@ protected:
     }
 };
 
-class TestShellWidgets : public QObject {
+class tst_ShellWidgets : public QObject {
     Q_OBJECT
 
     UrlCatcher catcher;
@@ -512,5 +512,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShellWidgets)
+QTEST_MAIN(tst_ShellWidgets)
 #include "tst_shellwidgets.moc"

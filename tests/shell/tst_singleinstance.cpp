@@ -5,7 +5,7 @@
 
 using namespace zodiac;
 
-class TestSingleInstance : public QObject {
+class tst_SingleInstance : public QObject {
     Q_OBJECT
 
     QTemporaryDir runtime;
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSingleInstance)
+QTEST_GUILESS_MAIN(tst_SingleInstance)
 #include "tst_singleinstance.moc"

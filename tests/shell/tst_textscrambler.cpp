@@ -18,7 +18,7 @@ QByteArray B(const std::string& s) {
 
 } // namespace
 
-class TestTextScrambler : public QObject {
+class tst_TextScrambler : public QObject {
     Q_OBJECT
 
 private slots:
@@ -116,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTextScrambler)
+QTEST_APPLESS_MAIN(tst_TextScrambler)
 #include "tst_textscrambler.moc"

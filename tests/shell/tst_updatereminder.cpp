@@ -8,7 +8,7 @@
 
 using namespace zodiac;
 
-class TestUpdateReminder : public QObject {
+class tst_UpdateReminder : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -261,5 +261,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUpdateReminder)
+QTEST_MAIN(tst_UpdateReminder)
 #include "tst_updatereminder.moc"

@@ -16,7 +16,7 @@ QComboBox* List(ucNADatePicker& picker, const QString& name) {
 
 } // namespace
 
-class TestDatePicker : public QObject {
+class tst_DatePicker : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,7 +37,7 @@ private slots:
     void resizing();
 };
 
-void TestDatePicker::lists() {
+void tst_DatePicker::lists() {
     ucNADatePicker picker(QDate(2001, 7, 4));
     QComboBox* day = List(picker, "cboDate");
     QComboBox* month = List(picker, "cboMonth");
@@ -63,7 +63,7 @@ void TestDatePicker::lists() {
     VerifyRendering(&picker);
 }
 
-void TestDatePicker::creation_data() {
+void tst_DatePicker::creation_data() {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QDate>("shown");
 
@@ -78,7 +78,7 @@ void TestDatePicker::creation_data() {
     QTest::newRow("before the list") << QDate(1932, 2, 29) << QDate(1936, 2, 29);
 }
 
-void TestDatePicker::creation() {
+void tst_DatePicker::creation() {
     QFETCH(QDate, today);
     QFETCH(QDate, shown);
     ucNADatePicker picker(today);
@@ -87,7 +87,7 @@ void TestDatePicker::creation() {
     QCOMPARE(List(picker, "cboYear")->currentText(), QString::number(shown.year()));
 }
 
-void TestDatePicker::creationToday() {
+void tst_DatePicker::creationToday() {
     const QDate before = QDate::currentDate();
     ucNADatePicker picker;
     const QDate after = QDate::currentDate();
@@ -95,7 +95,7 @@ void TestDatePicker::creationToday() {
             picker.Value() == ucNADatePicker::InitialDate(after));
 }
 
-void TestDatePicker::pick_data() {
+void tst_DatePicker::pick_data() {
     QTest::addColumn<QDate>("shown");
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("position");
@@ -125,7 +125,7 @@ void TestDatePicker::pick_data() {
         << QDate(2000, 2, 1) << "cboDate" << 28 << QDate(2000, 2, 29) << 1;
 }
 
-void TestDatePicker::pick() {
+void tst_DatePicker::pick() {
     QFETCH(QDate, shown);
     QFETCH(QString, list);
     QFETCH(int, position);
@@ -145,7 +145,7 @@ void TestDatePicker::pick() {
         QCOMPARE(date, expected);
 }
 
-void TestDatePicker::pickByKeyboard() {
+void tst_DatePicker::pickByKeyboard() {
     ucNADatePicker picker(QDate(2001, 1, 31));
     QSignalSpy spy(&picker, &ucNADatePicker::DateChanged);
     QComboBox* month = List(picker, "cboMonth");
@@ -154,7 +154,7 @@ void TestDatePicker::pickByKeyboard() {
     QCOMPARE(spy.count(), 2);
 }
 
-void TestDatePicker::pickChain() {
+void tst_DatePicker::pickChain() {
     ucNADatePicker picker(QDate(2004, 2, 29));
     QComboBox* year = List(picker, "cboYear");
     year->setCurrentIndex(2005 - 1936);
@@ -163,7 +163,7 @@ void TestDatePicker::pickChain() {
     QCOMPARE(picker.Value(), QDate(2008, 2, 28));
 }
 
-void TestDatePicker::correctionOrder() {
+void tst_DatePicker::correctionOrder() {
     ucNADatePicker picker(QDate(2001, 1, 31));
     QComboBox* day = List(picker, "cboDate");
     QComboBox* month = List(picker, "cboMonth");
@@ -182,7 +182,7 @@ void TestDatePicker::correctionOrder() {
     QCOMPARE(events, expected);
 }
 
-void TestDatePicker::setValue_data() {
+void tst_DatePicker::setValue_data() {
     QTest::addColumn<QDate>("shown");
     QTest::addColumn<QDate>("written");
     QTest::addColumn<bool>("accepted");
@@ -197,7 +197,7 @@ void TestDatePicker::setValue_data() {
     QTest::newRow("invalid date rejected") << QDate(1999, 2, 15) << QDate() << false;
 }
 
-void TestDatePicker::setValue() {
+void tst_DatePicker::setValue() {
     QFETCH(QDate, shown);
     QFETCH(QDate, written);
     QFETCH(bool, accepted);
@@ -218,7 +218,7 @@ void TestDatePicker::setValue() {
     }
 }
 
-void TestDatePicker::daysInMonth_data() {
+void tst_DatePicker::daysInMonth_data() {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("days");
@@ -232,14 +232,14 @@ void TestDatePicker::daysInMonth_data() {
     QTest::newRow("January") << 1936 << 1 << 31;
 }
 
-void TestDatePicker::daysInMonth() {
+void tst_DatePicker::daysInMonth() {
     QFETCH(int, year);
     QFETCH(int, month);
     QFETCH(int, days);
     QCOMPARE(ucNADatePicker::DaysInMonth(year, month), days);
 }
 
-void TestDatePicker::enabledAndColour() {
+void tst_DatePicker::enabledAndColour() {
     ucNADatePicker picker(QDate(2001, 7, 4));
     const QStringList names{"cboDate", "cboMonth", "cboYear"};
     // The flag matches what the lists show from the start.
@@ -264,7 +264,7 @@ void TestDatePicker::enabledAndColour() {
     }
 }
 
-void TestDatePicker::resizing() {
+void tst_DatePicker::resizing() {
     QWidget host;
     auto* layout = new QHBoxLayout(&host);
     auto* picker = new ucNADatePicker(QDate(2001, 7, 4));
@@ -292,5 +292,5 @@ void TestDatePicker::resizing() {
     QCOMPARE(picker->size(), fixed);
 }
 
-QTEST_MAIN(TestDatePicker)
+QTEST_MAIN(tst_DatePicker)
 #include "tst_datepicker.moc"

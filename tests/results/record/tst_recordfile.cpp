@@ -35,7 +35,7 @@ bool SameValues(const RecordValues& a, const RecordValues& b) {
 
 } // namespace
 
-class TestRecordFile : public QObject {
+class tst_RecordFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -57,7 +57,7 @@ private slots:
     void listPositions();
 };
 
-void TestRecordFile::buildsExactLines_data() {
+void tst_RecordFile::buildsExactLines_data() {
     QTest::addColumn<RecordValues>("values");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("Ann Female 7 January 1980")
@@ -71,7 +71,7 @@ void TestRecordFile::buildsExactLines_data() {
                                           Line("1936");
 }
 
-void TestRecordFile::buildsExactLines() {
+void tst_RecordFile::buildsExactLines() {
     QFETCH(RecordValues, values);
     QFETCH(QByteArray, expected);
     const QByteArray bytes = zodiac::BuildRecordBytes(values);
@@ -88,7 +88,7 @@ void TestRecordFile::buildsExactLines() {
     QVERIFY(SameValues(read.values, values));
 }
 
-void TestRecordFile::parsesRecords_data() {
+void tst_RecordFile::parsesRecords_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<RecordValues>("values");
@@ -119,7 +119,7 @@ void TestRecordFile::parsesRecords_data() {
                                                     << true << ann;
 }
 
-void TestRecordFile::parsesRecords() {
+void tst_RecordFile::parsesRecords() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, ok);
     QFETCH(RecordValues, values);
@@ -129,7 +129,7 @@ void TestRecordFile::parsesRecords() {
     QVERIFY(SameValues(parsed.values, values));
 }
 
-void TestRecordFile::refusesBadFiles_data() {
+void tst_RecordFile::refusesBadFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("kind");
     QTest::newRow("three lines") << Line("Ann") + Line("Female") + Line("7") << "file";
@@ -144,7 +144,7 @@ void TestRecordFile::refusesBadFiles_data() {
     QTest::newRow("missing") << QByteArray() << "missing";
 }
 
-void TestRecordFile::refusesBadFiles() {
+void tst_RecordFile::refusesBadFiles() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, kind);
     QTemporaryDir dir;
@@ -159,7 +159,7 @@ void TestRecordFile::refusesBadFiles() {
     QVERIFY(SameValues(read.values, RecordValues{}));
 }
 
-void TestRecordFile::refusesHugeFileQuickly() {
+void tst_RecordFile::refusesHugeFileQuickly() {
     QTemporaryDir dir;
     const QString path = dir.filePath("huge.str");
     {
@@ -177,7 +177,7 @@ void TestRecordFile::refusesHugeFileQuickly() {
     QVERIFY(timer.elapsed() < 1000);
 }
 
-void TestRecordFile::failedSaveKeepsOldFile() {
+void tst_RecordFile::failedSaveKeepsOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("old.str");
     const RecordValues fresh{"New", "Female", "7", "January", "1980"};
@@ -201,7 +201,7 @@ void TestRecordFile::failedSaveKeepsOldFile() {
     QCOMPARE(FileBytes(path), old);
 }
 
-void TestRecordFile::valueProblems_data() {
+void tst_RecordFile::valueProblems_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("storable");
     QTest::newRow("plain") << "Ann Lee" << true;
@@ -219,7 +219,7 @@ void TestRecordFile::valueProblems_data() {
     QTest::newRow("too long") << QString(32768, 'a') << false;
 }
 
-void TestRecordFile::valueProblems() {
+void tst_RecordFile::valueProblems() {
     QFETCH(QString, value);
     QFETCH(bool, storable);
     const QString problem = zodiac::RecordValueProblem(value);
@@ -231,7 +231,7 @@ void TestRecordFile::valueProblems() {
     }
 }
 
-void TestRecordFile::randomValuesRoundTrip() {
+void tst_RecordFile::randomValuesRoundTrip() {
     QRandomGenerator random(20260101);
     const QList<char16_t> pool = {u'a', u'Z', u' ', u'\t', u'\'',   u'-', u'é',
                                   u'ß', u'€', u'œ', u'Ÿ',  u'\x81', u'0'};
@@ -253,7 +253,7 @@ void TestRecordFile::randomValuesRoundTrip() {
 
 // Whatever the save accepts, the open must read back equal: every storable character, every length
 // up to the longest, through the real file functions.
-void TestRecordFile::storableValuesReadBackFromDisk() {
+void tst_RecordFile::storableValuesReadBackFromDisk() {
     QTemporaryDir dir;
     QRandomGenerator random(20261208);
     // Every character a record can hold; now and then one it cannot, whose value must then be refused.
@@ -307,7 +307,7 @@ void TestRecordFile::storableValuesReadBackFromDisk() {
 }
 
 // The save names the first value that a record cannot hold, and why.
-void TestRecordFile::saveProblems_data() {
+void tst_RecordFile::saveProblems_data() {
     QTest::addColumn<RecordValues>("values");
     QTest::addColumn<QString>("message");
     const QString cyrillic =
@@ -327,13 +327,13 @@ void TestRecordFile::saveProblems_data() {
                                  "than 32767 characters.";
 }
 
-void TestRecordFile::saveProblems() {
+void tst_RecordFile::saveProblems() {
     QFETCH(RecordValues, values);
     QFETCH(QString, message);
     QCOMPARE(zodiac::RecordSaveProblem(values), message);
 }
 
-void TestRecordFile::listPositions_data() {
+void tst_RecordFile::listPositions_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
@@ -381,7 +381,7 @@ void TestRecordFile::listPositions_data() {
                                     << "+1980" << -1 << 0 << 0;
 }
 
-void TestRecordFile::listPositions() {
+void tst_RecordFile::listPositions() {
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, year);
@@ -394,5 +394,5 @@ void TestRecordFile::listPositions() {
         QCOMPARE(*positions, (zodiac::ListPositions{dayAt, monthAt, yearAt}));
 }
 
-QTEST_GUILESS_MAIN(TestRecordFile)
+QTEST_GUILESS_MAIN(tst_RecordFile)
 #include "tst_recordfile.moc"

@@ -16,7 +16,7 @@
 
 using namespace zodiac;
 
-class TestFrmSave : public QObject {
+class tst_frmSave : public QObject {
     Q_OBJECT
 
     UrlCatcher catcher{{QStringLiteral("https"), QStringLiteral("http"), QStringLiteral("file")}};
@@ -273,5 +273,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmSave)
+QTEST_MAIN(tst_frmSave)
 #include "tst_frmsave.moc"

@@ -64,7 +64,7 @@ QList<Run> Runs(const QTextDocument& doc) {
 
 } // namespace
 
-class TestReportCompose : public QObject {
+class tst_ReportCompose : public QObject {
     Q_OBJECT
 
 private slots:
@@ -76,7 +76,7 @@ private slots:
     void dateText();
 };
 
-void TestReportCompose::plainText_data() {
+void tst_ReportCompose::plainText_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("month");
@@ -89,7 +89,7 @@ void TestReportCompose::plainText_data() {
     // clang-format on
 }
 
-void TestReportCompose::plainText() {
+void tst_ReportCompose::plainText() {
     QFETCH(QString, name);
     QFETCH(QString, day);
     QFETCH(QString, month);
@@ -132,7 +132,7 @@ void TestReportCompose::plainText() {
     QVERIFY(!text.endsWith("\n\n\n\n"));
 }
 
-void TestReportCompose::formats() {
+void tst_ReportCompose::formats() {
     const ZodiacReading r = ReadingFor("Ann", "7", "July", "1986"); // a Fire Tiger
     QCOMPARE(r.Element, std::string("Fire"));
     QTextDocument doc;
@@ -150,7 +150,7 @@ void TestReportCompose::formats() {
     QCOMPARE(runs[1].text, QString("Ann\n\n\n"));
 }
 
-void TestReportCompose::emptyReading() {
+void tst_ReportCompose::emptyReading() {
     QTextDocument doc;
     doc.setPlainText("left over from before");
     ComposeReport(doc, ZodiacReading{}, QLocale::system());
@@ -160,7 +160,7 @@ void TestReportCompose::emptyReading() {
     QCOMPARE(doc.toPlainText(), expected);
 }
 
-void TestReportCompose::dateText_data() {
+void tst_ReportCompose::dateText_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
     QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "1/7/1980";
@@ -169,7 +169,7 @@ void TestReportCompose::dateText_data() {
     QTest::newRow("Japan") << QLocale(QLocale::Japanese, QLocale::Japan) << "1980/01/07";
 }
 
-void TestReportCompose::dateText() {
+void tst_ReportCompose::dateText() {
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
     QCOMPARE(ShortDateText(QDate(1980, 1, 7), locale), expected);
@@ -178,5 +178,5 @@ void TestReportCompose::dateText() {
     QVERIFY(ShortDateText(QDate(2019, 12, 31), locale).contains("2019"));
 }
 
-QTEST_MAIN(TestReportCompose)
+QTEST_MAIN(tst_ReportCompose)
 #include "tst_reportcompose.moc"

@@ -38,7 +38,7 @@ QString Run(const QString& program, const QStringList& arguments) {
 
 } // namespace
 
-class TestReportPdf : public QObject {
+class tst_ReportPdf : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportPdf)
+QTEST_MAIN(tst_ReportPdf)
 #include "tst_reportpdf.moc"

@@ -33,7 +33,7 @@ QString PdfWrittenSince(const QString& folder, const QDateTime& since) {
 } // namespace
 
 // Prints a real report through the print spooler onto the PDF queue that scripts/test sets up.
-class TestReportSpooler : public QObject {
+class tst_ReportSpooler : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportSpooler)
+QTEST_MAIN(tst_ReportSpooler)
 #include "tst_reportspooler.moc"

@@ -32,7 +32,7 @@ namespace zodiac {
 frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      reading_(reading) {
+      m_reading(reading) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromLatin1(WindowCaption));
     setModal(true);
@@ -116,7 +116,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
 
 void frmSave::Form_Load() {
     AttachLinkHandling(RTB, this);
-    ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
+    ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
     RTB->moveCursor(QTextCursor::Start);
 }
 
@@ -124,7 +124,7 @@ void frmSave::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     // A new desktop theme: the report's colours follow it.
     if (event->type() == QEvent::PaletteChange && RTB) {
-        ComposeReport(*RTB->document(), reading_, QLocale::system(), ScreenReportColors(RTB->palette()));
+        ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
         RTB->moveCursor(QTextCursor::Start);
     }
 }
@@ -198,7 +198,7 @@ void frmSave::cmdPrint_Click() {
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (!PrintReport(reading_, QLocale::system(), RTB->document()->defaultFont(), printer)) {
+    if (!PrintReport(m_reading, QLocale::system(), RTB->document()->defaultFont(), printer)) {
         ShowMessage(this,
                     QStringLiteral("The report could not be printed on \"%1\".").arg(target.printerName()),
                     MessageIcon::Critical);
@@ -211,8 +211,8 @@ void frmSave::cmdSave_Click() {
                           QStringLiteral("Rich Text Format (*.str)"), QStringLiteral("str")});
     if (path.isEmpty())
         return;
-    const RecordValues values{FromUtf8(reading_.Name), FromUtf8(reading_.Sex), FromUtf8(reading_.DayText),
-                              FromUtf8(reading_.MonthName), FromUtf8(reading_.YearText)};
+    const RecordValues values{FromUtf8(m_reading.Name), FromUtf8(m_reading.Sex), FromUtf8(m_reading.DayText),
+                              FromUtf8(m_reading.MonthName), FromUtf8(m_reading.YearText)};
     if (const QString problem = RecordSaveProblem(values); !problem.isEmpty()) {
         ShowMessage(this, problem, MessageIcon::Critical);
         return;

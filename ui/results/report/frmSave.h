@@ -37,7 +37,7 @@ private:
     void lblCobrand_Click();
     void lblFullBrand_Click();
 
-    ZodiacReading reading_;
+    ZodiacReading m_reading;
     LinkLabel* Label14 = nullptr;
     LinkLabel* Label1 = nullptr;
     QTextEdit* RTB = nullptr;

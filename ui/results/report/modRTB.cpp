@@ -69,7 +69,7 @@ void RemoveLinkFormat(QTextDocument* doc) {
 // document it decorates, so it needs no global state and ends with the area.
 class LinkHandler : public QObject {
 public:
-    explicit LinkHandler(QTextEdit* area) : QObject(area), area_(area) {
+    explicit LinkHandler(QTextEdit* area) : QObject(area), m_area(area) {
         setObjectName(QStringLiteral("zodiacLinkHandler"));
         area->viewport()->installEventFilter(this);
         connect(area->document(), &QTextDocument::contentsChanged, this, &LinkHandler::FormatLinks);
@@ -77,19 +77,19 @@ public:
     }
 
     void Detach() {
-        disconnect(area_->document(), nullptr, this, nullptr);
-        area_->viewport()->removeEventFilter(this);
-        formatting_ = true;
-        RemoveLinkFormat(area_->document());
+        disconnect(m_area->document(), nullptr, this, nullptr);
+        m_area->viewport()->removeEventFilter(this);
+        m_formatting = true;
+        RemoveLinkFormat(m_area->document());
     }
 
 protected:
     // Opens a link on a left-button press over it; every event goes on to the area unchanged.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && watched == area_->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress && watched == m_area->viewport()) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton) {
-                const QUrl url = LinkUrlFor(area_->anchorAt(mouse->position().toPoint()));
+                const QUrl url = LinkUrlFor(m_area->anchorAt(mouse->position().toPoint()));
                 if (url.isValid())
                     QDesktopServices::openUrl(url);
             }
@@ -101,13 +101,13 @@ private:
     // Brings the link formatting in line with the text: addresses become links, and former links
     // that no longer read as an address lose their link look.
     void FormatLinks() {
-        if (formatting_)
+        if (m_formatting)
             return;
-        const QScopedValueRollback<bool> busy(formatting_, true);
-        QTextDocument* doc = area_->document();
+        const QScopedValueRollback<bool> busy(m_formatting, true);
+        QTextDocument* doc = m_area->document();
         RemoveLinkFormat(doc);
         QTextCursor cursor(doc);
-        const QPalette palette = area_->palette();
+        const QPalette palette = m_area->palette();
         const QColor linkColor = ReadableOn(palette.color(QPalette::Link), palette.color(QPalette::Base),
                                             palette.color(QPalette::Text));
         for (const LinkRange& link : FindLinks(doc->toPlainText())) {
@@ -122,8 +122,8 @@ private:
         }
     }
 
-    QTextEdit* area_;
-    bool formatting_ = false;
+    QTextEdit* m_area;
+    bool m_formatting = false;
 };
 
 LinkHandler* HandlerOf(const QTextEdit* area) {
