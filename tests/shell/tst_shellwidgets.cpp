@@ -1,6 +1,6 @@
 #include "AppIcon.h"
 #include "AppInfo.h"
-#include "BrandLabels.h"
+#include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
@@ -487,15 +487,13 @@ private slots:
     void brandOfferBehindIsCovered() {
         QFETCH(bool, coBrandFirst);
         QFETCH(bool, coBrandThen);
-        QWidget frame;
-        frame.resize(400, 80);
-        QFont bold;
-        bold.setBold(true);
-        const BrandLabels labels = MakeBrandLabels(&frame, bold, Qt::blue, 120, 165, 5500, 900, coBrandFirst);
+        QWidget window;
+        window.resize(420, 100);
+        BrandFrame frame(&window, QRect(0, 0, 6000, 1200), QRect(120, 165, 5500, 900), coBrandFirst);
         if (coBrandThen != coBrandFirst)
-            BringBrandToFront(labels, coBrandThen);
-        LinkLabel* front = coBrandThen ? labels.coBrand : labels.fullBrand;
-        LinkLabel* behind = coBrandThen ? labels.fullBrand : labels.coBrand;
+            frame.BringToFront(coBrandThen);
+        LinkLabel* front = coBrandThen ? frame.lblCobrand : frame.lblFullBrand;
+        LinkLabel* behind = coBrandThen ? frame.lblFullBrand : frame.lblCobrand;
         QCOMPARE(front->objectName(),
                  coBrandThen ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand"));
         QCOMPARE(frame.childAt(front->geometry().center()), front);
@@ -509,6 +507,24 @@ private slots:
         QCOMPARE(frame.grab().toImage(), seen);
         front->hide();
         QVERIFY(frame.grab().toImage() != seen);
+    }
+
+    // Each offer opens its own page, and both look like the links they are.
+    void brandOffersOpenTheirPages() {
+        BrandFrame frame(nullptr, QRect(0, 0, 6000, 1200), QRect(120, 165, 5500, 900), true);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTest::mouseClick(frame.lblCobrand, Qt::LeftButton);
+        frame.BringToFront(false);
+        QTest::mouseClick(frame.lblFullBrand, Qt::LeftButton);
+        QCOMPARE(catcher.urls.size(), 2);
+        QVERIFY(catcher.urls[0].toString().endsWith("ssd.php?page=co-brand"));
+        QVERIFY(catcher.urls[1].toString().endsWith("ssd.php?page=fully-branded"));
+        for (LinkLabel* offer : {frame.lblCobrand, frame.lblFullBrand}) {
+            QVERIFY(offer->font().bold());
+            QVERIFY(offer->font().underline());
+            QCOMPARE(offer->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        }
     }
 };
 

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 
 #include "AppInfo.h"
-#include "BrandLabels.h"
+#include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
 #include "Controls.h"
@@ -152,15 +152,9 @@ void frmMain::BuildControls() {
     cmdOpen->setFont(WindowFont(9.75, true));
     zodiac::PlaceTwips(cmdOpen, 68, 2280, 4845, 495);
 
-    fraFullBrand = new QGroupBox(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    zodiac::PlaceTwips(fraFullBrand, 53, 2880, 4845, 1215);
-
     // As laid out, the full-brand offer lies over the co-brand offer.
-    const zodiac::BrandLabels brands = zodiac::MakeBrandLabels(
-        fraFullBrand, LinkFont(true), zodiac::BrandLinkColor, 120, 165, 4545, 975, false);
-    lblCobrand = brands.coBrand;
-    lblFullBrand = brands.fullBrand;
+    fraFullBrand =
+        new zodiac::BrandFrame(this, QRect(53, 2880, 4845, 1215), QRect(120, 165, 4545, 975), false);
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -168,10 +162,6 @@ void frmMain::BuildControls() {
             [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
     connect(Label3, &zodiac::LinkLabel::clicked, this,
             [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
-    connect(lblCobrand, &zodiac::LinkLabel::clicked, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("co-brand")); });
-    connect(lblFullBrand, &zodiac::LinkLabel::clicked, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
 }
 
 void frmMain::Form_Load() {
@@ -188,7 +178,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::BringBrandLabelToFront(bool coBrand) {
-    zodiac::BringBrandToFront({lblCobrand, lblFullBrand}, coBrand);
+    fraFullBrand->BringToFront(coBrand);
 }
 
 void frmMain::SelectSex(int index) {

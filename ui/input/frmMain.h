@@ -14,8 +14,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace zodiac {
+class BrandFrame;
 class LinkLabel;
-}
+} // namespace zodiac
 
 // The input window: name, sex and birth day, then Proceed hands over to the details window.
 class frmMain : public QWidget {
@@ -63,7 +64,5 @@ private:
     QButtonGroup* sexGroup = nullptr;
     QPushButton* cmdProceed = nullptr;
     QPushButton* cmdOpen = nullptr;
-    QGroupBox* fraFullBrand = nullptr;
-    zodiac::LinkLabel* lblCobrand = nullptr;
-    zodiac::LinkLabel* lblFullBrand = nullptr;
+    zodiac::BrandFrame* fraFullBrand = nullptr;
 };

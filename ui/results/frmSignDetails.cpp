@@ -1,7 +1,7 @@
 #include "frmSignDetails.h"
 
 #include "AppInfo.h"
-#include "BrandLabels.h"
+#include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
 #include "Controls.h"
@@ -277,24 +277,15 @@ void frmSignDetails::BuildControls() {
     cmdExit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), right, 4530, 5940, 1005, 345);
     cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), right, 5595, 5940, 1005, 345);
 
-    fraFullBrand = new QGroupBox(client);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    zodiac::PlaceTwips(fraFullBrand, 38, 6840, 10065, 855);
     // The full-brand offer lies over the co-brand offer.
-    const zodiac::BrandLabels brands = zodiac::MakeBrandLabels(
-        fraFullBrand, LinkFont(true), zodiac::BrandLinkColor, 120, 165, 9825, 615, false);
-    lblCobrand = brands.coBrand;
-    lblFullBrand = brands.fullBrand;
+    fraFullBrand =
+        new zodiac::BrandFrame(client, QRect(38, 6840, 10065, 855), QRect(120, 165, 9825, 615), false);
 
     connect(cmdPrint, &QPushButton::clicked, this, &frmSignDetails::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSignDetails::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmSignDetails::cmdBack_Click);
     connect(Label14, &zodiac::LinkLabel::clicked, this,
             [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
-    connect(lblCobrand, &zodiac::LinkLabel::clicked, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("co-brand")); });
-    connect(lblFullBrand, &zodiac::LinkLabel::clicked, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
 }
 
 void frmSignDetails::Form_Load() {

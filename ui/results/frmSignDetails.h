@@ -14,8 +14,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zodiac {
+class BrandFrame;
 class LinkLabel;
-}
+} // namespace zodiac
 
 // Selects the reading's birth date on the calendar, whatever day it showed before.
 void ShowBirthDate(QCalendarWidget* calendar, const zodiac::ZodiacReading& reading);
@@ -89,7 +90,5 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdBack = nullptr;
-    QGroupBox* fraFullBrand = nullptr;
-    zodiac::LinkLabel* lblCobrand = nullptr;
-    zodiac::LinkLabel* lblFullBrand = nullptr;
+    zodiac::BrandFrame* fraFullBrand = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "frmSave.h"
 
 #include "AppInfo.h"
-#include "BrandLabels.h"
+#include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
 #include "Controls.h"
@@ -83,20 +83,11 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     cmdPrint->setAutoDefault(false);
     PlaceTwips(cmdPrint, 6555, 6570, 1125, 330);
 
-    fraFullBrand = new QGroupBox(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    PlaceTwips(fraFullBrand, 30, 6900, 7665, 855);
-
     // The co-branding offer lies over the other one, so it is the one seen and clicked.
-    const BrandLabels brands =
-        MakeBrandLabels(fraFullBrand, LinkFont(true), BrandLinkColor, 120, 165, 7425, 615, true);
-    lblCobrand = brands.coBrand;
-    lblFullBrand = brands.fullBrand;
+    fraFullBrand = new BrandFrame(this, QRect(30, 6900, 7665, 855), QRect(120, 165, 7425, 615), true);
 
     connect(Label14, &LinkLabel::clicked, this, &frmSave::Label14_Click);
     connect(Label1, &LinkLabel::clicked, this, &frmSave::Label1_Click);
-    connect(lblCobrand, &LinkLabel::clicked, this, &frmSave::lblCobrand_Click);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &frmSave::lblFullBrand_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     connect(RTB, &QTextEdit::textChanged, this, &frmSave::RTB_Change);
@@ -106,7 +97,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setTabOrder(Label1, RTB);
     setTabOrder(RTB, cmdSave);
     setTabOrder(cmdSave, cmdPrint);
-    setTabOrder(cmdPrint, lblCobrand);
+    setTabOrder(cmdPrint, fraFullBrand->lblCobrand);
 
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
@@ -230,14 +221,6 @@ void frmSave::Label1_Click() {
 
 void frmSave::Label14_Click() {
     OpenWebPage(QStringLiteral("home-page"));
-}
-
-void frmSave::lblCobrand_Click() {
-    OpenWebPage(QStringLiteral("co-brand"));
-}
-
-void frmSave::lblFullBrand_Click() {
-    OpenWebPage(QStringLiteral("fully-branded"));
 }
 
 } // namespace zodiac

@@ -9,6 +9,7 @@ class QTextEdit;
 
 namespace zodiac {
 
+class BrandFrame;
 class LinkLabel;
 
 // The report window: the reading as a formatted report, to print or save as a record.
@@ -34,8 +35,6 @@ private:
     void SelectionTaken();
     void Label1_Click();
     void Label14_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
     ZodiacReading m_reading;
     LinkLabel* Label14 = nullptr;
@@ -43,9 +42,7 @@ private:
     QTextEdit* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
-    QGroupBox* fraFullBrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
+    BrandFrame* fraFullBrand = nullptr;
 };
 
 } // namespace zodiac
