@@ -2,7 +2,9 @@
 #include "UrlCatcher.h"
 #include "frmSignDetails.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
@@ -95,6 +97,41 @@ private slots:
             QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         }
         QVERIFY(!window.findChild<QAction*>("mnuMakeMoney")->isVisible());
+    }
+
+    void oneLineBoxesAreReadWhole() {
+        const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        frmSignDetails window(reading);
+        auto* box = window.findChild<QLineEdit*>("txtGemStone");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible && accessible->textInterface());
+        QAccessibleTextInterface* text = accessible->textInterface();
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("GemStone"));
+        QVERIFY(accessible->state().readOnly);
+        QCOMPARE(text->characterCount(), 3);
+        // A reader finds the line it speaks from the attribute runs; each must span the whole text,
+        // or the last character goes unheard.
+        for (int offset = 0; offset < 3; ++offset) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 3));
+        }
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(2, QAccessible::LineBoundary, &start, &end), QStringLiteral("Gem"));
+        QCOMPARE(text->text(1, 3), QStringLiteral("em"));
+
+        // Tabbed into, the box keeps its caret at the start and selects nothing.
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &tabbedIn);
+        QVERIFY(!box->hasSelectedText());
+        QCOMPARE(box->cursorPosition(), 0);
+        QCOMPARE(text->selectionCount(), 0);
+        box->selectAll();
+        QCOMPARE(text->selectionCount(), 1);
+        text->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 3));
     }
 
     void calendarLeavesThe31st() {

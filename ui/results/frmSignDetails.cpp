@@ -6,6 +6,7 @@
 #include "DateText.h"
 #include "EndApplication.h"
 #include "LinkLabel.h"
+#include "ReadOnlyLine.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
@@ -55,10 +56,9 @@ QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, 
 
 QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidget* parent, int left, int top,
                        int width, int height) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new zodiac::ReadOnlyLine(parent);
     box->setObjectName(name);
     box->setFont(WindowFont());
-    box->setReadOnly(true);
     box->setAccessibleName(accessibleName);
     zodiac::PlaceTwips(box, left, top, width, height);
     return box;
