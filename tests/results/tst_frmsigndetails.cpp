@@ -99,6 +99,40 @@ private slots:
         QVERIFY(!window.findChild<QAction*>("mnuMakeMoney")->isVisible());
     }
 
+    // What a screen reader says after the title on arrival, and where the focus starts.
+    void arrivalSaysTheReading_data() {
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("male") << "Male"
+                              << "Lee"
+                              << "Mr. Lee. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("empty name") << "Female"
+                                    << ""
+                                    << "Ms. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("name ending in a full stop")
+            << "Male"
+            << "Lee Jr."
+            << "Mr. Lee Jr. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("name with a place marker")
+            << "Female"
+            << "%1 %2"
+            << "Ms. %1 %2. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+    }
+
+    void arrivalSaysTheReading() {
+        QFETCH(QString, sex);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        const std::string sexText = sex.toStdString();
+        zodiac::ZodiacReading reading = SampleReading(sexText.c_str(), "1", "May", "1980");
+        reading.Name = name.toStdString();
+        frmSignDetails window(reading);
+        QCOMPARE(window.accessibleDescription(), description);
+        // The first focus serves the reading; a link label never takes it.
+        QCOMPARE(window.focusWidget(), window.findChild<QPlainTextEdit*>("txtChineseElement"));
+    }
+
     void oneLineBoxesAreReadWhole() {
         const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
         frmSignDetails window(reading);

@@ -99,6 +99,14 @@ std::optional<int> ShortNumber(const std::string& text) {
     return value;
 }
 
+// The reading as the window shows it at the top left, for a screen reader to say on arrival.
+QString ReadingSummary(const QString& nameLine, const QString& sign, const QString& element) {
+    QString name = nameLine.trimmed();
+    if (!name.endsWith(QLatin1Char('.')))
+        name += QLatin1Char('.');
+    return QStringLiteral("%1 Your Chinese Sign: %2. Your Chinese Element: %3.").arg(name, sign, element);
+}
+
 } // namespace
 
 frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* parent)
@@ -125,6 +133,8 @@ frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* pa
     BuildControls();
 
     Form_Load();
+    // The first focus serves the reading (the element's description), never a link label.
+    txtChineseElement->setFocus();
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -315,6 +325,9 @@ void frmSignDetails::Form_Load() {
 
     lblChineseElement->setText(FromUtf8(m_reading.Element));
     lblChineseElement->setAccessibleName(lblChineseElement->text());
+    // Labels take no focus, so a screen reader would not say them on arrival; the window's
+    // description, which it says after the title, carries them.
+    setAccessibleDescription(ReadingSummary(lblName->text(), sign, lblChineseElement->text()));
 
     txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
     const auto setLine = [](QLineEdit* box, const std::string& value) {
