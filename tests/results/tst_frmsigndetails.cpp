@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -166,6 +167,20 @@ private slots:
         QCOMPARE(text->selectionCount(), 1);
         text->selection(0, &start, &end);
         QCOMPARE(std::pair(start, end), std::pair(0, 3));
+    }
+
+    void calendarSaysTheDate() {
+        const zodiac::ZodiacReading reading = SampleReading("Male", "29", "February", "1980");
+        frmSignDetails window(reading);
+        auto* calendar = window.findChild<QCalendarWidget*>("MV");
+        auto* grid = calendar->findChild<QTableView*>("qt_calendar_calendarview");
+        QVERIFY(grid);
+        QCOMPARE(grid->accessibleName(), QStringLiteral("Your Date of Birth"));
+        QCOMPARE(grid->accessibleDescription(),
+                 calendar->locale().toString(QDate(1980, 2, 29), QLocale::LongFormat));
+        calendar->setSelectedDate(QDate(1980, 3, 1));
+        QCOMPARE(grid->accessibleDescription(),
+                 calendar->locale().toString(QDate(1980, 3, 1), QLocale::LongFormat));
     }
 
     void calendarLeavesThe31st() {

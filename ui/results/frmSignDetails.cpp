@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <charconv>
@@ -234,6 +235,16 @@ void frmSignDetails::BuildControls() {
         previous->setAccessibleName(QStringLiteral("Previous month"));
     if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next month"));
+    // The focus goes to the calendar's grid, which has no name, and its cells give only day numbers:
+    // the grid says the whole selected date in words.
+    if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        grid->setAccessibleName(QStringLiteral("Your Date of Birth"));
+        const auto describeDate = [this, grid] {
+            grid->setAccessibleDescription(MV->locale().toString(MV->selectedDate(), QLocale::LongFormat));
+        };
+        describeDate();
+        connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
+    }
     zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
 
     fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), client);
