@@ -63,6 +63,14 @@ private slots:
         QVERIFY(area->isReadOnly());
     }
 
+    void opensOnTheReport() {
+        // The first focus is the report, not the link label first in the tab order.
+        frmSave window(Reading("Ann"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.focusWidget(), window.findChild<QTextEdit*>("RTB"));
+    }
+
     void coBrandOfferCoversTheOther() {
         frmSave window(Reading("Ann"));
         window.show();

@@ -108,6 +108,8 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setTabOrder(RTB, cmdSave);
     setTabOrder(cmdSave, cmdPrint);
     setTabOrder(cmdPrint, lblCobrand);
+    // The window opens on the report, not on the link label first in the tab order.
+    RTB->setFocus();
 
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
