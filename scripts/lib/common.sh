@@ -11,6 +11,9 @@ ZODIAC_PACKAGES=(
     clang libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+    # The Orca walkthrough: the screen reader, a window manager, key presses, and xkbcomp, which
+    # Orca runs at start-up but does not depend on.
+    orca openbox xdotool x11-xkb-utils
 )
 
 as_root() {
