@@ -325,7 +325,9 @@ def walk(w):
     w.orca.settle()
     keys("alt+x")()
     try:
-        w.program.wait(20)
+        status = w.program.wait(20)
+        # A sanitizer's report also ends the program with a failure status.
+        check(status == 0, f"the program ended with status {status} after Exit")
     except subprocess.TimeoutExpired:
         check(False, "the program still runs after Exit")
 
