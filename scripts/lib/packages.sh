@@ -20,6 +20,9 @@ ZODIAC_TEST_PACKAGES=(
     cups cups-client printer-driver-cups-pdf poppler-utils  # a real print queue, pdftotext
     desktop-file-utils appstream                            # checks of the installed desktop files
     adwaita-qt6                                             # the windows checked in GNOME's style too
+    # The Orca walkthrough: the screen reader, a window manager, key presses, and xkbcomp, which
+    # Orca runs at start-up but does not depend on.
+    orca openbox xdotool x11-xkb-utils
 )
 
 # .ci/run: what CI adds: the Debian package and its checks, and the sanitizer and fuzzing builds.

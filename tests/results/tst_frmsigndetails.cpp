@@ -5,7 +5,9 @@
 #include "UrlCatcher.h"
 #include "frmSignDetails.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -98,6 +101,89 @@ private slots:
             QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         }
         QVERIFY(!window.findChild<QAction*>("mnuMakeMoney")->isVisible());
+    }
+
+    // What a screen reader says after the title on arrival, and where the focus starts.
+    void arrivalSaysTheReading_data() {
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("male") << "Male"
+                              << "Lee"
+                              << "Mr. Lee. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("empty name") << "Female"
+                                    << ""
+                                    << "Ms. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("name ending in a full stop")
+            << "Male"
+            << "Lee Jr."
+            << "Mr. Lee Jr. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+        QTest::newRow("name with a place marker")
+            << "Female"
+            << "%1 %2"
+            << "Ms. %1 %2. Your Chinese Sign: Goat. Your Chinese Element: Wood.";
+    }
+
+    void arrivalSaysTheReading() {
+        QFETCH(QString, sex);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        const std::string sexText = sex.toStdString();
+        zodiac::ZodiacReading reading = SampleReading(sexText.c_str(), "1", "May", "1980");
+        reading.Name = name.toStdString();
+        frmSignDetails window(reading);
+        QCOMPARE(window.accessibleDescription(), description);
+        // The first focus serves the reading; a link label never takes it.
+        QCOMPARE(window.focusWidget(), window.findChild<QPlainTextEdit*>("txtChineseElement"));
+    }
+
+    void oneLineBoxesAreReadWhole() {
+        const zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        frmSignDetails window(reading);
+        auto* box = window.findChild<QLineEdit*>("txtGemStone");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible && accessible->textInterface());
+        QAccessibleTextInterface* text = accessible->textInterface();
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("GemStone"));
+        QVERIFY(accessible->state().readOnly);
+        QCOMPARE(text->characterCount(), 3);
+        // A reader finds the line it speaks from the attribute runs; each must span the whole text,
+        // or the last character goes unheard.
+        for (int offset = 0; offset < 3; ++offset) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 3));
+        }
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->textAtOffset(2, QAccessible::LineBoundary, &start, &end), QStringLiteral("Gem"));
+        QCOMPARE(text->text(1, 3), QStringLiteral("em"));
+
+        // Tabbed into, the box keeps its caret at the start and selects nothing.
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &tabbedIn);
+        QVERIFY(!box->hasSelectedText());
+        QCOMPARE(box->cursorPosition(), 0);
+        QCOMPARE(text->selectionCount(), 0);
+        box->selectAll();
+        QCOMPARE(text->selectionCount(), 1);
+        text->selection(0, &start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(0, 3));
+    }
+
+    void calendarSaysTheDate() {
+        const zodiac::ZodiacReading reading = SampleReading("Male", "29", "February", "1980");
+        frmSignDetails window(reading);
+        auto* calendar = window.findChild<QCalendarWidget*>("MV");
+        auto* grid = calendar->findChild<QTableView*>("qt_calendar_calendarview");
+        QVERIFY(grid);
+        QCOMPARE(grid->accessibleName(), QStringLiteral("Your Date of Birth"));
+        QCOMPARE(grid->accessibleDescription(),
+                 calendar->locale().toString(QDate(1980, 2, 29), QLocale::LongFormat));
+        calendar->setSelectedDate(QDate(1980, 3, 1));
+        QCOMPARE(grid->accessibleDescription(),
+                 calendar->locale().toString(QDate(1980, 3, 1), QLocale::LongFormat));
     }
 
     // Every sign's profile in the window, under each palette a desktop theme may give.

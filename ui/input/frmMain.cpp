@@ -54,8 +54,10 @@ QComboBox* MakeList(const QString& name, const QString& accessibleName, QWidget*
     list->setFont(WindowFont());
     list->setEditable(false);
     list->setAccessibleName(accessibleName);
-    // Through AT-SPI a drop-down list is announced by its current entry, not by its name, so the
-    // name also goes into the description, which screen readers speak after the entry.
+    // Qt 6.4 reports a drop-down list to AT-SPI by its current entry in place of its name, so the
+    // name also goes into the description, which screen readers speak after the entry. No label has
+    // a list as its buddy: a screen reader says such a label in place of the entry, and the value
+    // goes unheard.
     list->setAccessibleDescription(accessibleName);
     return list;
 }
@@ -124,7 +126,6 @@ void frmMain::BuildControls() {
     zodiac::PlaceTwips(cboMonth, 1755, 720, 1305, 315);
     cboYear = MakeList(QStringLiteral("cboYear"), QStringLiteral("Birth year"), fraDetails);
     zodiac::PlaceTwips(cboYear, 3120, 720, 1095, 315);
-    Label2->setBuddy(cboDate);
 
     Label5 = MakeLabel(fraDetails, QStringLiteral("Label5"), QStringLiteral("Sex"));
     zodiac::PlaceTwips(Label5, 630, 1260, 330, 195);

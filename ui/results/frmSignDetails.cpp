@@ -8,6 +8,7 @@
 #include "DateText.h"
 #include "EndApplication.h"
 #include "LinkLabel.h"
+#include "ReadOnlyLine.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -51,10 +53,9 @@ QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, 
 
 QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidget* parent, int left, int top,
                        int width, int height) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new zodiac::ReadOnlyLine(parent);
     box->setObjectName(name);
     box->setFont(WindowFont());
-    box->setReadOnly(true);
     box->setAccessibleName(accessibleName);
     zodiac::PlaceTwips(box, left, top, width, height);
     zodiac::FitLineBoxHeight(box);
@@ -96,6 +97,14 @@ std::optional<int> ShortNumber(const std::string& text) {
     return value;
 }
 
+// The reading as the window shows it at the top left, for a screen reader to say on arrival.
+QString ReadingSummary(const QString& nameLine, const QString& sign, const QString& element) {
+    QString name = nameLine.trimmed();
+    if (!name.endsWith(QLatin1Char('.')))
+        name += QLatin1Char('.');
+    return QStringLiteral("%1 Your Chinese Sign: %2. Your Chinese Element: %3.").arg(name, sign, element);
+}
+
 } // namespace
 
 frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* parent)
@@ -122,6 +131,8 @@ frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* pa
     BuildControls();
 
     Form_Load();
+    // The first focus serves the reading (the element's description), never a link label.
+    txtChineseElement->setFocus();
 
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -222,6 +233,16 @@ void frmSignDetails::BuildControls() {
         previous->setAccessibleName(QStringLiteral("Previous month"));
     if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next month"));
+    // The focus goes to the calendar's grid, which has no name, and its cells give only day numbers:
+    // the grid says the whole selected date in words.
+    if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        grid->setAccessibleName(QStringLiteral("Your Date of Birth"));
+        const auto describeDate = [this, grid] {
+            grid->setAccessibleDescription(MV->locale().toString(MV->selectedDate(), QLocale::LongFormat));
+        };
+        describeDate();
+        connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
+    }
     zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
     FitCalendarText();
 
@@ -302,6 +323,9 @@ void frmSignDetails::Form_Load() {
     ShowBirthDate(MV, m_reading);
 
     zodiac::SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
+    // Labels take no focus, so a screen reader would not say them on arrival; the window's
+    // description, which it says after the title, carries them.
+    setAccessibleDescription(ReadingSummary(lblName->text(), sign, lblChineseElement->text()));
 
     txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
     const auto setLine = [](QLineEdit* box, const std::string& value) {

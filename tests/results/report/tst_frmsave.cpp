@@ -140,6 +140,14 @@ private slots:
             qInfo("this platform has no mouse selection; run on X11 to check it");
     }
 
+    void opensOnTheReport() {
+        // The first focus is the report, not the link label first in the tab order.
+        frmSave window(Reading("Ann"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.focusWidget(), window.findChild<QTextEdit*>("RTB"));
+    }
+
     void coBrandOfferCoversTheOther() {
         frmSave window(Reading("Ann"));
         window.show();

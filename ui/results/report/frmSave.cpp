@@ -98,6 +98,8 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setTabOrder(RTB, cmdSave);
     setTabOrder(cmdSave, cmdPrint);
     setTabOrder(cmdPrint, fraFullBrand->lblCobrand);
+    // The window opens on the report, not on the link label first in the tab order.
+    RTB->setFocus();
 
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());

@@ -1,0 +1,358 @@
+#!/usr/bin/python3
+"""Uses the program by keyboard alone with the screen reader Orca listening, and checks that Orca
+would have said what a blind user needs to hear.
+
+Started by run-orca-walkthrough, which provides the X server, the window manager, the session bus
+and the accessibility bus. Orca runs with speech off; every sentence it would have spoken is in its
+debug file as a "SPEECH OUTPUT" line, and that is what is checked here. The checks look for the
+words that carry the meaning (what a list is and its value, a box's name and whole text), not for
+Orca's exact wording.
+
+Usage: orca_walkthrough.py PROGRAM SCRATCH_DIR CAPTION
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# How long one step may take on a slow, shared machine; a step normally takes well under a second.
+STEP_SECONDS = 20
+# The whole walk takes about a minute; past this, or after this many steps in a row in which Orca
+# did not say what was expected, it has lost its way and stops (CTest's limit is 300 s).
+WALK_SECONDS = 240
+MISSES_IN_A_ROW = 3
+
+# The reading of Ann, born 1 January 1936: a Rat of the element Fire.
+READING_LINES = {
+    "Ruling Planet": "Jupiter",
+    "Lucky Color": "Light Blue",
+    "GemStone": "Carbuncle, Red Garnet",
+    "Energy": "Yin (positive)",
+    "Lucky Seasons": "Winter",
+    "Lucky Month": "December",
+    "Most Compatible Sign": "Dragon, Monkey",
+    "Least Compatible Sign": "Horse",
+}
+# Words that only the link labels and the brand offers say.
+LINK_WORDS = re.compile(r"Forum|Click here|Co-brand|Home Business|visit us", re.IGNORECASE)
+# Roles Orca's focus passes through on its way to a window's first control.
+WINDOW_ROLES = {"application", "frame", "window", "dialog", "alert", "filler"}
+
+failures = []
+
+
+class Abort(Exception):
+    """The walk cannot go on."""
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+    return condition
+
+
+class Orca:
+    """Orca and what it would have spoken, read from its debug file as the file grows."""
+
+    STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
+    SPEECH = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - SPEECH OUTPUT: '")
+    # The text ends with a quote, then the voice it is spoken in.
+    SPEECH_END = re.compile(r"'(?: voice=\w+)?\s*\{.*\}\s*$", re.DOTALL)
+    FOCUS = re.compile(
+        r" - ORCA: Changing locusOfFocus from .* to \[(?P<role>[^|\]]*) \| (?P<name>.*)\]\. Notify")
+
+    def __init__(self, scratch):
+        self.path = os.path.join(scratch, "orca-debug.txt")
+        self.output = open(os.path.join(scratch, "orca-output.txt"), "w")
+        self.offset = 0
+        self.pending = ""
+        self.partial = None
+        self.said = []
+        self.focused = []  # (role, name) of everything Orca's focus moved to
+        self.ready = False
+        self.process = subprocess.Popen([sys.executable, os.path.join(HERE, "run_orca.py"), self.path],
+                                        stdout=self.output, stderr=subprocess.STDOUT)
+
+    def wait_until_ready(self, seconds=60):
+        deadline = time.monotonic() + seconds
+        while not self.ready and time.monotonic() < deadline and self.process.poll() is None:
+            self.read()
+            time.sleep(0.1)
+        return self.ready
+
+    def read(self):
+        """Takes in what the file has gained; returns whether it grew."""
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as log:
+                log.seek(self.offset)
+                chunk = log.read()
+                self.offset = log.tell()
+        except FileNotFoundError:
+            return False
+        if not chunk:
+            return False
+        lines = (self.pending + chunk).split("\n")
+        self.pending = lines.pop()
+        for line in lines:
+            self.take(line)
+        return True
+
+    def take(self, line):
+        if "ORCA: Startup complete" in line:
+            self.ready = True
+        focus = self.FOCUS.search(line)
+        if focus:
+            self.focused.append((focus["role"], focus["name"]))
+        if self.partial is not None:
+            # A sentence with line breaks goes on in lines indented past the time stamp.
+            if self.STAMP.match(line):
+                self.partial = None
+            else:
+                self.partial += "\n" + line[18:]
+                self.end_sentence()
+                return
+        if self.SPEECH.match(line):
+            self.partial = self.SPEECH.sub("", line)
+            self.end_sentence()
+
+    def end_sentence(self):
+        match = self.SPEECH_END.search(self.partial)
+        if match:
+            self.said.append(self.partial[: match.start()].strip())
+            self.partial = None
+
+    def mark(self):
+        self.read()
+        return len(self.said), len(self.focused)
+
+    def heard_since(self, mark, patterns, program, seconds=STEP_SECONDS):
+        """Waits until what was said since `mark` matches every pattern; returns whether it did."""
+        deadline = time.monotonic() + seconds
+        while True:
+            self.read()
+            heard = " | ".join(self.said[mark[0]:])
+            if all(re.search(p, heard, re.IGNORECASE) for p in patterns):
+                return True
+            if time.monotonic() > deadline or self.process.poll() is not None or program.poll() is not None:
+                return False
+            time.sleep(0.05)
+
+    def settle(self, quiet=0.6, seconds=STEP_SECONDS):
+        """Waits until Orca has written nothing for `quiet` seconds: it has dealt with the last event."""
+        deadline = time.monotonic() + seconds
+        last = time.monotonic()
+        while time.monotonic() < deadline:
+            if self.read():
+                last = time.monotonic()
+            elif time.monotonic() - last >= quiet:
+                return
+            time.sleep(0.05)
+
+
+class Walk:
+    """The program, the keyboard and Orca's ears."""
+
+    def __init__(self, program, scratch, caption, orca):
+        self.program_path = program
+        self.scratch = scratch
+        self.caption = caption
+        self.orca = orca
+        self.program = None
+        self.last_mark = (0, 0)
+        self.deadline = time.monotonic() + WALK_SECONDS
+        self.misses = 0
+
+    def start_program(self):
+        self.program = subprocess.Popen([self.program_path])
+
+    def step(self, what, action, *patterns, seconds=STEP_SECONDS):
+        """Does `action`, waits for speech matching every pattern and prints what was said."""
+        self.orca.settle()
+        self.last_mark = self.orca.mark()
+        action()
+        heard = self.orca.heard_since(self.last_mark, patterns, self.program, seconds)
+        self.orca.settle()
+        said = self.orca.said[self.last_mark[0]:]
+        print(f"{what}: {' | '.join(said) or '(nothing)'}", flush=True)
+        if check(heard, f"{what}: Orca did not say {' and '.join(patterns)}"):
+            self.misses = 0
+        else:
+            self.misses += 1
+        if self.orca.process.poll() is not None:
+            raise Abort(f"{what}: Orca has ended")
+        if self.program is None or self.program.poll() is not None:
+            raise Abort(f"{what}: the program has ended")
+        if self.misses >= MISSES_IN_A_ROW:
+            raise Abort(f"Orca missed {self.misses} steps in a row")
+        if time.monotonic() > self.deadline:
+            raise Abort(f"the walk took longer than {WALK_SECONDS} s")
+        return said
+
+    def first_focus(self, where, role, name):
+        """Checks the first control that took the focus in the last step."""
+        controls = [f for f in self.orca.focused[self.last_mark[1]:] if f[0] not in WINDOW_ROLES]
+        first = controls[0] if controls else "nothing"
+        check(controls[:1] == [(role, name)], f"{where}: the first focus is {first}, not the {role} {name!r}")
+
+    def stop_program(self):
+        if self.program is not None and self.program.poll() is None:
+            self.program.terminate()
+            try:
+                self.program.wait(5)
+            except subprocess.TimeoutExpired:
+                self.program.kill()
+                self.program.wait()
+
+
+def keys(*names):
+    return lambda: subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+def scrambled(text):
+    """A setting as the program stores it: every character shifted up by 3."""
+    return "".join(chr(ord(character) + 3) for character in text)
+
+
+def walk(w):
+    # The update reminder, whose last date (in the C locale's short format) lies far back, asks
+    # first; Esc answers No.
+    settings_dir = os.path.join(os.environ["XDG_CONFIG_HOME"], "Nerro")
+    os.makedirs(settings_dir, exist_ok=True)
+    with open(os.path.join(settings_dir, "NerroFreeChineseZodiacSoftware.ini"), "w") as ini:
+        ini.write(f"[Settings]\n{scrambled('Duration')}={scrambled('1 Jan 2000')}\n")
+    w.step("program starts", w.start_program, "There maybe an update", r"check for an update\?", seconds=60)
+
+    # Main window: the title, then the name box, which has the focus.
+    w.step("No", keys("Escape"), re.escape(w.caption), r"\bName\b")
+    w.first_focus("main window", "text", "Name")
+
+    # The input checks speak their messages.
+    w.step("Proceed without a name", keys("alt+p"), "Please Enter Your Name")
+    w.step("OK", keys("Return"), r"\bName\b")
+    type_text("Ann")
+    w.step("Proceed without a sex", keys("alt+p"), "Please Specify Your Sex")
+    w.step("OK", keys("Return"), "Proceed")
+    w.step("back to the sex", keys("shift+Tab"), r"\bFemale\b", r"radio button")
+    w.step("choose Female", keys("space"), r"\bselected\b")
+
+    # The three date lists: what each one is, and its value. Qt 6.4 tells a screen reader nothing
+    # when a closed list changes its entry, so entries are chosen in the opened list.
+    w.step("to the year list", keys("shift+Tab"), r"\byear\b", r"\b1936\b")
+    w.step("to the month list", keys("shift+Tab"), r"\bmonth\b", r"\bJanuary\b")
+    w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b1\b")
+    w.step("open the day list", keys("alt+Down"), r"\b31 items\b")
+    w.step("last day", keys("End"), r"\b31\b")
+    w.step("choose it", keys("Return"), r"\b31\b", r"\bday\b")
+    w.step("to the month list", keys("Tab"), r"\bmonth\b", r"\bJanuary\b")
+    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
+    w.step("February", keys("Down"), r"\bFebruary\b")
+    w.step("choose it", keys("Return"), r"\bFebruary\b", r"\bmonth\b")
+    w.step("Proceed with 31 February", keys("alt+p"), re.escape("Please Enter Correct Date Or Month!"))
+    w.step("OK", keys("Return"), r"\bmonth\b", r"\bFebruary\b")
+    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
+    w.step("April", keys("Down", "Down"), r"\bApril\b")
+    w.step("choose it", keys("Return"), r"\bApril\b", r"\bmonth\b")
+    w.step("Proceed with 31 April", keys("alt+p"), re.escape("Please Enter Correct Date Or Month !"))
+    w.step("OK", keys("Return"), r"\bmonth\b", r"\bApril\b")
+    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
+    w.step("January", keys("Home"), r"\bJanuary\b")
+    w.step("choose it", keys("Return"), r"\bJanuary\b", r"\bmonth\b")
+    w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b31\b")
+    w.step("open the day list", keys("alt+Down"), r"\b31 items\b")
+    w.step("first day", keys("Home"), r"\b1\b")
+    w.step("choose it", keys("Return"), r"\b1\b", r"\bday\b")
+
+    # Opening a file that is no record says so.
+    not_a_record = os.path.join(w.scratch, "notes.txt")
+    with open(not_a_record, "w") as notes:
+        notes.write("Ann\n")
+    w.step("Open Previously Saved Record", keys("alt+o"), "Select the source file")
+    type_text(not_a_record)
+    w.step("open notes.txt", keys("Return"), re.escape("Please Check The File."))
+    # Back from a modal box, Orca may or may not say the window's title again; the focus is back
+    # on the day list in any case.
+    w.step("OK", keys("Return"), r"\bday\b")
+
+    # Details window: the reading comes first, before any link or offer.
+    reading = (r"\bMs\. Ann\b", r"\bRat\b", r"\bFire\b")
+    said = w.step("Proceed", keys("alt+p"), *reading)
+    heard = ""
+    for sentence in said:
+        if all(re.search(p, heard) for p in reading):
+            break
+        check(not LINK_WORDS.search(sentence),
+              f"details window: a link is spoken before the reading: {sentence!r}")
+        heard += " " + sentence
+    w.first_focus("details window", "text", "Element Description")
+
+    # Every control by Tab: the one-line boxes whole, the calendar with the date of birth.
+    pending = dict(READING_LINES)
+    calendar_heard = False
+    for _ in range(30):
+        said = w.step("Tab", keys("Tab"))
+        for name, value in list(pending.items()):
+            for index, sentence in enumerate(said):
+                if re.search(rf"\b{re.escape(name)}\b", sentence):
+                    # The box's text follows its name and role.
+                    rest = " | ".join(said[index:])
+                    check(re.search(rf"(^|\W){re.escape(value)}(\W|$)", rest),
+                          f"the {name} box is not spoken whole as {value!r}: {rest!r}")
+                    del pending[name]
+                    break
+        together = " | ".join(said)
+        if all(re.search(p, together) for p in (r"\bDate of Birth\b", r"\b1\b", r"\bJanuary\b", r"\b1936\b")):
+            calendar_heard = True
+        if not pending and calendar_heard:
+            break
+    check(not pending, f"these boxes were never spoken: {', '.join(pending)}")
+    check(calendar_heard, "the calendar never said the date of birth, 1 January 1936")
+
+    # Report window: it opens on the report. Closed, it gives the focus back.
+    last_focus = w.orca.focused[-1][1]
+    w.step("Print", keys("alt+p"), r"\bReport\b", r"Name: Ann")
+    w.first_focus("report window", "text", "Report")
+    w.step("close the report", keys("Escape"), re.escape(last_focus))
+
+    # Exit ends the program.
+    w.orca.settle()
+    keys("alt+x")()
+    try:
+        status = w.program.wait(20)
+        # A sanitizer's report also ends the program with a failure status.
+        check(status == 0, f"the program ended with status {status} after Exit")
+    except subprocess.TimeoutExpired:
+        check(False, "the program still runs after Exit")
+
+
+def main():
+    program, scratch, caption = sys.argv[1:4]
+    orca = Orca(scratch)
+    w = Walk(program, scratch, caption, orca)
+    try:
+        if check(orca.wait_until_ready(), "Orca did not start (see orca-output.txt)"):
+            walk(w)
+    except Abort as reason:
+        check(False, f"stopped: {reason}")
+    finally:
+        w.stop_program()
+        if orca.process.poll() is None:
+            orca.process.terminate()
+            try:
+                orca.process.wait(5)
+            except subprocess.TimeoutExpired:
+                orca.process.kill()
+                orca.process.wait()
+    print("orca walkthrough:", "passed" if not failures else f"{len(failures)} failure(s)", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
