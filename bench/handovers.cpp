@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <cstdio>
 
+using zodiac::frmMain;
+using zodiac::frmSignDetails;
+
 namespace {
 
 void FillIn(frmMain* window) {

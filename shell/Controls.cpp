@@ -1,8 +1,11 @@
 #include "Controls.h"
 
+#include "LinkLabel.h"
 #include "WindowFonts.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace zodiac {
 
@@ -28,6 +31,39 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->setAccessibleName(text);
+}
+
+LinkLabel* MakeLink(QWidget* parent, const QString& name, const QString& text, const QColor& color,
+                    Qt::Alignment alignment) {
+    auto* link = new LinkLabel(text, color, parent);
+    link->setObjectName(name);
+    link->setFont(LinkFont(false));
+    link->setAlignment(alignment);
+    return link;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(WindowFont());
+    button->setAccessibleName(PlainCaption(caption));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setFont(WindowFont());
+    list->setEditable(false);
+    list->setAccessibleName(accessibleName);
+    // Qt 6.4 reports a drop-down list to AT-SPI by its current entry in place of its name, so the
+    // name also goes into the description, which screen readers speak after the entry. No label
+    // should have a list as its buddy: a screen reader says such a label in place of the entry,
+    // and the value goes unheard.
+    list->setAccessibleDescription(accessibleName);
+    return list;
 }
 
 } // namespace zodiac

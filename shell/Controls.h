@@ -1,11 +1,16 @@
 #pragma once
+#include <QColor>
 #include <QString>
 #include <string>
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace zodiac {
+
+class LinkLabel;
 
 // The controls every window builds, built one way. Text they show is plain text: a name typed by
 // the user or read from someone's record file shows as typed, markup and all, and can never load
@@ -23,5 +28,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text);
 
 // Shows a new text in a label made by MakeLabel, and tells screen readers.
 void SetLabelText(QLabel* label, const QString& text);
+
+// A link label (underlined, hand pointer, `color` kept readable) in the window's link font.
+LinkLabel* MakeLink(QWidget* parent, const QString& name, const QString& text, const QColor& color,
+                    Qt::Alignment alignment = Qt::AlignCenter);
+
+// A push button in the window font, named by its caption without the access-key marker. It is
+// nobody's default: Enter and Esc press it only where a window makes it its default button.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
+
+// A drop-down list whose entries can only be picked, never typed.
+QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName);
 
 } // namespace zodiac

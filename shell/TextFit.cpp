@@ -64,21 +64,25 @@ void FitLineBoxHeight(QLineEdit* box) {
     FitPolishedLineBox(box);
 }
 
+int ListTextRoom(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    option.subControls = QStyle::SC_All;
+    return list->style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+        .width();
+}
+
 void FitListFont(QComboBox* list) {
     QFont font = list->font();
     for (int step = 0; step < 2; ++step) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        option.editable = list->isEditable();
-        option.frame = list->hasFrame();
-        option.subControls = QStyle::SC_All;
-        const QRect field =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
         const QFontMetricsF metrics(font);
         qreal widest = 0;
         for (int i = 0; i < list->count(); ++i)
             widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
-        if (widest <= field.width())
+        if (widest <= ListTextRoom(list))
             return;
         font.setPointSizeF(font.pointSizeF() - 0.75);
         list->setFont(font);

@@ -16,6 +16,9 @@ void FitWidthToText(QWidget* control, int rightLimit);
 // Lets the text of a one-line box use some of the style's padding when the rest is too low for it.
 void FitLineBoxHeight(QLineEdit* box);
 
+// The width the list's style gives the text of its entry.
+int ListTextRoom(const QComboBox* list);
+
 // Steps the list's font down a little, twice at most, when its longest entry is cut.
 void FitListFont(QComboBox* list);
 

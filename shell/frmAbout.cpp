@@ -29,9 +29,8 @@ frmAbout::frmAbout(QWidget* parent)
     setFixedSize(TwipsRect(0, 0, 7110, 3285).size());
 
     // Created first so it is first in the tab order and has the focus on opening.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK = MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    // Enter and Esc press OK.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     PlaceTwips(cmdOK, 5775, 2880, 1260, 345);
@@ -54,9 +53,9 @@ frmAbout::frmAbout(QWidget* parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label1, 810, 510, 6225, 1215);
 
-    lblHomePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + WebSiteAddress(), BrandLinkColor, this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    lblHomePage = MakeLink(this, QStringLiteral("lblHomePage"),
+                           QStringLiteral("Click here to visit ") + WebSiteAddress(), BrandLinkColor,
+                           Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(lblHomePage, 2985, 1680, 4050, 195);
 
     Label3 = MakeLabel(this, QStringLiteral("Label3"), AboutOfferText());
@@ -65,8 +64,8 @@ frmAbout::frmAbout(QWidget* parent)
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label3, 150, 2040, 6885, 435);
 
-    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), BrandLinkColor, this);
-    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    lblCoBrand = MakeLink(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details."),
+                          BrandLinkColor, Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(lblCoBrand, 4680, 2460, 2355, 195);
 
     Line2 = new QFrame(this);

@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+using zodiac::frmMain;
+using zodiac::frmSignDetails;
+
 class tst_ApplicationFlow : public QObject {
     Q_OBJECT
 

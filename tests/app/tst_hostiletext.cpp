@@ -6,6 +6,8 @@
 #include "MessageBox.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
+#include "WhenModal.h"
+#include "frmAbout.h"
 #include "frmSave.h"
 
 #include <QAbstractButton>
@@ -28,6 +30,9 @@
 #include <cstdlib>
 #include <functional>
 #include <thread>
+
+using zodiac::frmMain;
+using zodiac::frmSignDetails;
 
 namespace {
 
@@ -81,17 +86,6 @@ void VerifyNoRichTextAnywhere(const QString& where) {
         }
         QVERIFY2(widget->toolTip().isEmpty(), qPrintable(where + ": a tool tip on " + widget->objectName()));
     }
-}
-
-// Runs `check` on the modal window once one is open, looking again every few milliseconds: a window
-// opened from the event loop is not there yet when the call that asks for it returns.
-void WhenModalOpen(QObject* context, std::function<void(QWidget*)> check, int triesLeft = 500) {
-    QTimer::singleShot(10, context, [context, check, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            check(modal);
-        else if (triesLeft > 0)
-            WhenModalOpen(context, check, triesLeft - 1);
-    });
 }
 
 } // namespace
@@ -196,12 +190,7 @@ private slots:
         // The report, opened modally by Print: the name as typed, then the line breaks.
         QString reportText;
         bool reportWalked = false;
-        WhenModalOpen(this, [&](QWidget* modal) {
-            auto* report = qobject_cast<zodiac::frmSave*>(modal);
-            if (!report) {
-                modal->close();
-                return;
-            }
+        WhenModal<zodiac::frmSave>([&](zodiac::frmSave* report) {
             reportText = report->findChild<QTextEdit*>(QStringLiteral("RTB"))->toPlainText();
             VerifyNoRichTextAnywhere(QStringLiteral("report window"));
             reportWalked = !QTest::currentTestFailed();
@@ -215,11 +204,7 @@ private slots:
 
         // The About window over it.
         bool aboutWalked = false;
-        WhenModalOpen(this, [&](QWidget* about) {
-            if (about->objectName() != QStringLiteral("frmAbout")) {
-                about->close();
-                return;
-            }
+        WhenModal<zodiac::frmAbout>([&](zodiac::frmAbout* about) {
             VerifyNoRichTextAnywhere(QStringLiteral("About window"));
             aboutWalked = !QTest::currentTestFailed();
             about->close();

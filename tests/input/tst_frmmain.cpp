@@ -19,6 +19,8 @@
 #include <QTest>
 #include <vector>
 
+using zodiac::frmMain;
+
 using zodiac::MessageAnswer;
 using zodiac::MessageIcon;
 using zodiac::ShownMessage;

@@ -18,6 +18,9 @@
 #include <QTableView>
 #include <QTest>
 
+using zodiac::frmSignDetails;
+using zodiac::ShowBirthDate;
+
 namespace {
 std::string Text(const char* value) {
     return QString::fromLatin1(value).toStdString();

@@ -10,6 +10,7 @@
 #include "Twips.h"
 #include "UrlCatcher.h"
 #include "WebLinks.h"
+#include "WhenModal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,25 +42,6 @@ class tst_ShellWidgets : public QObject {
     Q_OBJECT
 
     UrlCatcher catcher;
-
-    // Runs the check on the modal widget once it is up; gives up after a while so a test never hangs.
-    template <typename F> void WhenModalShown(F check) {
-        auto tries = std::make_shared<int>(0);
-        auto poll = std::make_shared<std::function<void()>>();
-        // Only the pending timer holds the poll, so it is freed once the check has run.
-        std::weak_ptr<std::function<void()>> weak = poll;
-        *poll = [check, tries, weak] {
-            const auto self = weak.lock();
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                check(modal);
-                return;
-            }
-            if (self && ++*tries < 200) {
-                QTimer::singleShot(10, [self] { (*self)(); });
-            }
-        };
-        QTimer::singleShot(0, [poll] { (*poll)(); });
-    }
 
 private slots:
     void init() {
@@ -298,12 +280,7 @@ private slots:
                                     QStringLiteral("There maybe an update to this software available\n"
                                                    "Do you want to check for an update?")}) {
             bool checked = false;
-            WhenModalShown([&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                if (box == nullptr) {
-                    modal->close();
-                    return;
-                }
+            WhenModal<QMessageBox>([&](QMessageBox* box) {
                 checked = true;
                 VerifyRendering(box);
                 box->buttons().front()->click();
@@ -338,12 +315,7 @@ private slots:
         QString caption, text;
         QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
-        WhenModalShown([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr) {
-                modal->close();
-                return;
-            }
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
             checked = true;
             caption = box->windowTitle();
             text = box->text();
@@ -402,12 +374,7 @@ private slots:
         QFileDialog::FileMode mode = QFileDialog::AnyFile;
         QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
         bool confirmOverwrite = false;
-        WhenModalShown([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (dialog == nullptr) {
-                modal->close();
-                return;
-            }
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             checked = true;
             title = dialog->windowTitle();
             filter = dialog->nameFilters().join(";;");

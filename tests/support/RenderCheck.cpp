@@ -1,5 +1,7 @@
 #include "RenderCheck.h"
 
+#include "TextFit.h"
+
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -237,19 +239,13 @@ struct Checker {
     }
 
     void CheckList(QComboBox* list) {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        option.editable = list->isEditable();
-        option.frame = list->hasFrame();
-        option.subControls = QStyle::SC_All;
-        const QRect field =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        const int room = zodiac::ListTextRoom(list);
         const QFontMetricsF fm(list->font());
         for (int i = 0; i < list->count(); ++i) {
-            if (fm.horizontalAdvance(list->itemText(i)) > field.width() + Slack) {
+            if (fm.horizontalAdvance(list->itemText(i)) > room + Slack) {
                 Fault(list, QStringLiteral("the entry \"%1\" is wider than the list's field (%2 px)")
                                 .arg(list->itemText(i))
-                                .arg(field.width()));
+                                .arg(room));
                 return;
             }
         }

@@ -14,16 +14,16 @@ class QPushButton;
 class QRadioButton;
 
 namespace zodiac {
+
 class BrandFrame;
 class LinkLabel;
-} // namespace zodiac
 
 // The input window: name, sex and birth day, then Proceed hands over to the details window.
 class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(zodiac::ZodiacReading& reading, zodiac::NewYearTable& table, QWidget* parent = nullptr);
+    frmMain(ZodiacReading& reading, NewYearTable& table, QWidget* parent = nullptr);
 
     void cmdProceed_Click();
     void cmdOpen_Click();
@@ -46,12 +46,12 @@ private:
     void BuildControls();
     void SelectSex(int index);
 
-    zodiac::ZodiacReading& m_reading;
-    zodiac::NewYearTable& m_table;
+    ZodiacReading& m_reading;
+    NewYearTable& m_table;
     bool m_inProceed = false;
 
-    zodiac::LinkLabel* Label14 = nullptr;
-    zodiac::LinkLabel* Label3 = nullptr;
+    LinkLabel* Label14 = nullptr;
+    LinkLabel* Label3 = nullptr;
     QGroupBox* fraDetails = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* txtName = nullptr;
@@ -64,5 +64,7 @@ private:
     QButtonGroup* sexGroup = nullptr;
     QPushButton* cmdProceed = nullptr;
     QPushButton* cmdOpen = nullptr;
-    zodiac::BrandFrame* fraFullBrand = nullptr;
+    BrandFrame* fraFullBrand = nullptr;
 };
+
+} // namespace zodiac

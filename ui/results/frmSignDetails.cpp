@@ -37,28 +37,26 @@
 #include <optional>
 #include <string>
 
+namespace zodiac {
+
 namespace {
 
-using zodiac::LinkFont;
-using zodiac::WindowFont;
-
-using zodiac::FromUtf8;
-
-QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent, int left, int top, int width,
-                  int height) {
-    QLabel* label = zodiac::MakeLabel(parent, name, caption);
-    zodiac::PlaceTwips(label, left, top, width, height);
+// A label of the window at its place in twips.
+QLabel* PlacedLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
+    QLabel* label = MakeLabel(parent, name, caption);
+    PlaceTwips(label, left, top, width, height);
     return label;
 }
 
 QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidget* parent, int left, int top,
                        int width, int height) {
-    auto* box = new zodiac::ReadOnlyLine(parent);
+    auto* box = new ReadOnlyLine(parent);
     box->setObjectName(name);
     box->setFont(WindowFont());
     box->setAccessibleName(accessibleName);
-    zodiac::PlaceTwips(box, left, top, width, height);
-    zodiac::FitLineBoxHeight(box);
+    PlaceTwips(box, left, top, width, height);
+    FitLineBoxHeight(box);
     return box;
 }
 
@@ -71,18 +69,15 @@ QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, 
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setAccessibleName(accessibleName);
-    zodiac::PlaceTwips(box, left, top, width, height);
+    PlaceTwips(box, left, top, width, height);
     return box;
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent, int left, int top,
-                        int width, int height) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFont(WindowFont());
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    button->setAutoDefault(false);
-    zodiac::PlaceTwips(button, left, top, width, height);
+// A button of the window at its place in twips.
+QPushButton* PlacedButton(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                          int width, int height) {
+    QPushButton* button = MakeButton(parent, name, caption);
+    PlaceTwips(button, left, top, width, height);
     return button;
 }
 
@@ -107,13 +102,13 @@ QString ReadingSummary(const QString& nameLine, const QString& sign, const QStri
 
 } // namespace
 
-frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* parent)
+frmSignDetails::frmSignDetails(const ZodiacReading& reading, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_reading(reading) {
     setObjectName(QStringLiteral("frmSignDetails"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(zodiac::WindowCaption));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
     setFont(WindowFont());
 
     auto* layout = new QVBoxLayout(this);
@@ -126,7 +121,7 @@ frmSignDetails::frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* pa
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(zodiac::TwipsRect(0, 0, 10140, 7500).size());
+    client->setFixedSize(TwipsRect(0, 0, 10140, 7500).size());
     layout->addWidget(client);
     BuildControls();
 
@@ -147,82 +142,92 @@ void frmSignDetails::BuildMenu() {
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setNativeMenuBar(false);
 
-    const auto addEntry = [](QWidget* owner, const QString& name, const QString& caption) {
-        auto* action = new QAction(caption, owner);
-        action->setObjectName(name);
-        owner->addAction(action);
-        return action;
+    // An entry, or a separator where it names no action.
+    struct MenuEntry {
+        QAction* frmSignDetails::*action;
+        const char* name;
+        const char* caption;
     };
-    const auto addSeparator = [](QMenu* menu, const QString& name) {
-        menu->addSeparator()->setObjectName(name);
+    const auto addEntries = [this](QWidget* owner, std::initializer_list<MenuEntry> entries) {
+        for (const MenuEntry& entry : entries) {
+            if (!entry.action) {
+                static_cast<QMenu*>(owner)->addSeparator()->setObjectName(QString::fromLatin1(entry.name));
+                continue;
+            }
+            auto* action = new QAction(QString::fromUtf8(entry.caption), owner);
+            action->setObjectName(QString::fromLatin1(entry.name));
+            owner->addAction(action);
+            this->*entry.action = action;
+        }
+    };
+    const auto addMenu = [this](const char* name, const char* caption) {
+        QMenu* menu = menuBar->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
     };
 
-    mnuFile = menuBar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuPrint = addEntry(mnuFile, QStringLiteral("mnuPrint"), QStringLiteral("&Print"));
-    mnuBack = addEntry(mnuFile, QStringLiteral("mnuBack"), QStringLiteral("&Back"));
-    addSeparator(mnuFile, QStringLiteral("mnuFileSep1"));
-    mnuExit = addEntry(mnuFile, QStringLiteral("mnuExit"), QStringLiteral("E&xit"));
-
-    mnuHelp = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = addEntry(mnuHelp, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
-    mnuVisit = addEntry(mnuHelp, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
-    addSeparator(mnuHelp, QStringLiteral("mnuHelpSep1"));
-    mnuUpdate = addEntry(mnuHelp, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"));
-    addSeparator(mnuHelp, QStringLiteral("mnuHelpSep2"));
-    mnuAbout = addEntry(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"));
-
-    mnuDonate = addEntry(menuBar, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"));
-    mnuMakeMoney = addEntry(menuBar, QStringLiteral("mnuMakeMoney"), QStringLiteral("Make Money &Online"));
+    using W = frmSignDetails;
+    mnuFile = addMenu("mnuFile", "&File");
+    addEntries(mnuFile, {{&W::mnuPrint, "mnuPrint", "&Print"},
+                         {&W::mnuBack, "mnuBack", "&Back"},
+                         {nullptr, "mnuFileSep1", nullptr},
+                         {&W::mnuExit, "mnuExit", "E&xit"}});
+    mnuHelp = addMenu("mnuHelp", "&Help");
+    addEntries(mnuHelp, {{&W::mnuOnline, "mnuOnline", "&Online Help"},
+                         {&W::mnuVisit, "mnuVisit", "&Visit Us Online"},
+                         {nullptr, "mnuHelpSep1", nullptr},
+                         {&W::mnuUpdate, "mnuUpdate", "Check for Software &Update"},
+                         {nullptr, "mnuHelpSep2", nullptr},
+                         {&W::mnuAbout, "mnuAbout", "&About Software"}});
+    addEntries(menuBar, {{&W::mnuDonate, "mnuDonate", "&Donate"},
+                         {&W::mnuMakeMoney, "mnuMakeMoney", "Make Money &Online"}});
     // The offer stays in the menu's definition but is not shown.
     mnuMakeMoney->setVisible(false);
 
     connect(mnuPrint, &QAction::triggered, this, &frmSignDetails::cmdPrint_Click);
     connect(mnuBack, &QAction::triggered, this, &frmSignDetails::cmdBack_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSignDetails::cmdExit_Click);
-    connect(mnuOnline, &QAction::triggered, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("help-web-page")); });
-    connect(mnuVisit, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
-    connect(mnuUpdate, &QAction::triggered, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("download-web-page")); });
     // Modal windows open from the event loop, after the menu's action has returned: whoever chose
     // the entry (a screen reader's action request too) gets its answer at once, not when the
     // window closes.
     connect(mnuAbout, &QAction::triggered, this, &frmSignDetails::mnuAbout_Click, Qt::QueuedConnection);
-    connect(mnuDonate, &QAction::triggered, this, [] { zodiac::OpenWebPage(QStringLiteral("donate")); });
-    connect(mnuMakeMoney, &QAction::triggered, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("fully-branded")); });
+    const std::pair<QAction*, const char*> pages[] = {{mnuOnline, "help-web-page"},
+                                                      {mnuVisit, "home-page"},
+                                                      {mnuUpdate, "download-web-page"},
+                                                      {mnuDonate, "donate"},
+                                                      {mnuMakeMoney, "fully-branded"}};
+    for (const auto& [action, pageKey] : pages)
+        connect(action, &QAction::triggered, this,
+                [key = QString::fromLatin1(pageKey)] { OpenWebPage(key); });
 }
 
 void frmSignDetails::BuildControls() {
-    Label14 = new zodiac::LinkLabel(zodiac::SitePraiseText(), zodiac::SiteLinkColor, client);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setFont(LinkFont(false));
-    Label14->setAlignment(Qt::AlignCenter);
-    zodiac::PlaceTwips(Label14, 90, 60, 9840, 255);
+    Label14 = MakeLink(client, QStringLiteral("Label14"), SitePraiseText(), SiteLinkColor);
+    PlaceTwips(Label14, 90, 60, 9840, 255);
 
     fraStarUserDetails = new QGroupBox(QStringLiteral("Welcome"), client);
     fraStarUserDetails->setObjectName(QStringLiteral("fraStarUserDetails"));
     fraStarUserDetails->setAccessibleName(fraStarUserDetails->title());
-    zodiac::PlaceTwips(fraStarUserDetails, 0, 330, 3435, 6405);
+    PlaceTwips(fraStarUserDetails, 0, 330, 3435, 6405);
 
     QWidget* left = fraStarUserDetails;
-    lblName = MakeLabel(QStringLiteral("lblName"), QStringLiteral("Label1"), left, 180, 240, 645, 195);
+    lblName = PlacedLabel(left, QStringLiteral("lblName"), QStringLiteral("Label1"), 180, 240, 645, 195);
     lblName->setFont(WindowFont(8.25, true));
-    MakeLabel(QStringLiteral("Label1"), QStringLiteral("Your Chinese Sign"), left, 180, 870, 1575, 195);
-    lblChineseSign = MakeLabel(QStringLiteral("lblChineseSign"), QStringLiteral("Chinese Sign"), left, 870,
-                               1080, 1575, 270);
-    MakeLabel(QStringLiteral("Label13"), QStringLiteral("Your Chinese Element"), left, 210, 1620, 1890, 195);
-    lblChineseElement = MakeLabel(QStringLiteral("lblChineseElement"), QStringLiteral("Chinese Element"),
-                                  left, 600, 1830, 2055, 270);
+    PlacedLabel(left, QStringLiteral("Label1"), QStringLiteral("Your Chinese Sign"), 180, 870, 1575, 195);
+    lblChineseSign = PlacedLabel(left, QStringLiteral("lblChineseSign"), QStringLiteral("Chinese Sign"), 870,
+                                 1080, 1575, 270);
+    PlacedLabel(left, QStringLiteral("Label13"), QStringLiteral("Your Chinese Element"), 210, 1620, 1890,
+                195);
+    lblChineseElement = PlacedLabel(left, QStringLiteral("lblChineseElement"),
+                                    QStringLiteral("Chinese Element"), 600, 1830, 2055, 270);
     for (QLabel* big : {lblChineseSign, lblChineseElement}) {
         big->setFont(WindowFont(11.25, true));
-        zodiac::KeepTextColor(big, zodiac::SignColor);
+        KeepTextColor(big, SignColor);
     }
     txtChineseElement = MakeTextBox(QStringLiteral("txtChineseElement"),
                                     QStringLiteral("Element Description"), left, 270, 2220, 2910, 1155);
-    MakeLabel(QStringLiteral("lblDOBDesc"), QStringLiteral("Your Date of Birth"), left, 270, 3570, 1545, 195);
+    PlacedLabel(left, QStringLiteral("lblDOBDesc"), QStringLiteral("Your Date of Birth"), 270, 3570, 1545,
+                195);
     MV = new QCalendarWidget(left);
     MV->setObjectName(QStringLiteral("MV"));
     MV->setFont(WindowFont());
@@ -243,18 +248,18 @@ void frmSignDetails::BuildControls() {
         describeDate();
         connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
     }
-    zodiac::PlaceTwips(MV, 270, 3840, 2910, 2370);
+    PlaceTwips(MV, 270, 3840, 2910, 2370);
     FitCalendarText();
 
     fraStarUserSignDetails = new QGroupBox(QStringLiteral("Your Star Sign "), client);
     fraStarUserSignDetails->setObjectName(QStringLiteral("fraStarUserSignDetails"));
     fraStarUserSignDetails->setFont(WindowFont(9.75, true));
-    zodiac::PlaceTwips(fraStarUserSignDetails, 3450, 300, 6675, 6435);
+    PlaceTwips(fraStarUserSignDetails, 3450, 300, 6675, 6435);
 
     QWidget* right = fraStarUserSignDetails;
     const auto row = [right](const QString& labelName, const QString& caption, int left, int top, int width,
                              int height) {
-        return MakeLabel(labelName, caption, right, left, top, width, height);
+        return PlacedLabel(right, labelName, caption, left, top, width, height);
     };
     row(QStringLiteral("Label4"), QStringLiteral("Ruling Planet"), 150, 300, 1110, 195);
     txtRulingPlanet = MakeLineBox(QStringLiteral("txtRulingPlanet"), QStringLiteral("Ruling Planet"), right,
@@ -294,35 +299,34 @@ void frmSignDetails::BuildControls() {
                                    QStringLiteral("Famous Personalities Born Under this Sign"), right, 2130,
                                    5145, 4455, 645);
 
-    cmdPrint = MakeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print"), right, 3480, 5940, 1005, 345);
-    cmdExit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), right, 4530, 5940, 1005, 345);
-    cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), right, 5595, 5940, 1005, 345);
+    cmdPrint =
+        PlacedButton(right, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 3480, 5940, 1005, 345);
+    cmdExit = PlacedButton(right, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 4530, 5940, 1005, 345);
+    cmdBack = PlacedButton(right, QStringLiteral("cmdBack"), QStringLiteral("&Back"), 5595, 5940, 1005, 345);
 
     // The full-brand offer lies over the co-brand offer.
-    fraFullBrand =
-        new zodiac::BrandFrame(client, QRect(38, 6840, 10065, 855), QRect(120, 165, 9825, 615), false);
+    fraFullBrand = new BrandFrame(client, QRect(38, 6840, 10065, 855), QRect(120, 165, 9825, 615), false);
 
     connect(cmdPrint, &QPushButton::clicked, this, &frmSignDetails::cmdPrint_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSignDetails::cmdExit_Click);
     connect(cmdBack, &QPushButton::clicked, this, &frmSignDetails::cmdBack_Click);
-    connect(Label14, &zodiac::LinkLabel::clicked, this,
-            [] { zodiac::OpenWebPage(QStringLiteral("home-page")); });
+    connect(Label14, &LinkLabel::clicked, this, [] { OpenWebPage(QStringLiteral("home-page")); });
 }
 
 void frmSignDetails::Form_Load() {
     const QString sign = FromUtf8(m_reading.Sign);
     fraStarUserSignDetails->setTitle(sign);
     fraStarUserSignDetails->setAccessibleName(sign);
-    zodiac::SetLabelText(lblChineseSign, sign);
+    SetLabelText(lblChineseSign, sign);
 
     const QString title = m_reading.Sex == "Male" ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ");
-    zodiac::SetLabelText(lblName, title + FromUtf8(m_reading.Name));
+    SetLabelText(lblName, title + FromUtf8(m_reading.Name));
     // The name label grows to fit its text from its laid-out corner.
     lblName->adjustSize();
 
     ShowBirthDate(MV, m_reading);
 
-    zodiac::SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
+    SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
     // Labels take no focus, so a screen reader would not say them on arrival; the window's
     // description, which it says after the title, carries them.
     setAccessibleDescription(ReadingSummary(lblName->text(), sign, lblChineseElement->text()));
@@ -370,8 +374,8 @@ void frmSignDetails::FitCalendarText() {
     // The dates lie on the base colour, the day names on the alternate one.
     const QPalette palette = MV->palette();
     const QColor text = palette.color(QPalette::Text);
-    const QColor red = zodiac::ReadableOn(zodiac::ReadableOn(Qt::red, palette.color(QPalette::Base), text),
-                                          palette.color(QPalette::AlternateBase), text);
+    const QColor red = ReadableOn(ReadableOn(Qt::red, palette.color(QPalette::Base), text),
+                                  palette.color(QPalette::AlternateBase), text);
     for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
         QTextCharFormat weekend = MV->weekdayTextFormat(day);
         weekend.setForeground(red);
@@ -385,12 +389,12 @@ void frmSignDetails::changeEvent(QEvent* event) {
         FitCalendarText();
 }
 
-void ShowBirthDate(QCalendarWidget* calendar, const zodiac::ZodiacReading& reading) {
+void ShowBirthDate(QCalendarWidget* calendar, const ZodiacReading& reading) {
     // The whole date is set at once, so the calendar never passes through a day the month lacks;
     // a part that does not convert keeps what the calendar showed.
     const QDate shown = calendar->selectedDate();
     const int year = ShortNumber(reading.YearText).value_or(shown.year());
-    const auto month = zodiac::MonthNumber(reading.MonthName);
+    const auto month = MonthNumber(reading.MonthName);
     const int monthNumber = month ? static_cast<int>(*month) : shown.month();
     const std::optional<int> day = ShortNumber(reading.DayText);
 
@@ -419,12 +423,14 @@ void frmSignDetails::cmdExit_Click() {
 }
 
 void frmSignDetails::mnuAbout_Click() {
-    zodiac::frmAbout about(this);
+    frmAbout about(this);
     about.exec();
 }
 
 void frmSignDetails::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!m_backHandOver && !zodiac::IsEndingApplication())
+    if (!m_backHandOver && !IsEndingApplication())
         emit endRequested();
 }
+
+} // namespace zodiac

@@ -14,19 +14,19 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zodiac {
+
 class BrandFrame;
 class LinkLabel;
-} // namespace zodiac
 
 // Selects the reading's birth date on the calendar, whatever day it showed before.
-void ShowBirthDate(QCalendarWidget* calendar, const zodiac::ZodiacReading& reading);
+void ShowBirthDate(QCalendarWidget* calendar, const ZodiacReading& reading);
 
 // Shows one finished reading; it only reads the reading and never changes it.
 class frmSignDetails : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmSignDetails(const zodiac::ZodiacReading& reading, QWidget* parent = nullptr);
+    explicit frmSignDetails(const ZodiacReading& reading, QWidget* parent = nullptr);
 
     void cmdPrint_Click();
     void cmdBack_Click();
@@ -51,24 +51,17 @@ private:
     void Form_Load();
     void FitCalendarText();
 
-    const zodiac::ZodiacReading& m_reading;
+    const ZodiacReading& m_reading;
     bool m_backHandOver = false;
 
     QMenuBar* menuBar = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuBack = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    QMenu *mnuFile = nullptr, *mnuHelp = nullptr;
+    QAction *mnuPrint = nullptr, *mnuBack = nullptr, *mnuExit = nullptr;
+    QAction *mnuOnline = nullptr, *mnuVisit = nullptr, *mnuUpdate = nullptr, *mnuAbout = nullptr;
+    QAction *mnuDonate = nullptr, *mnuMakeMoney = nullptr;
 
     QWidget* client = nullptr;
-    zodiac::LinkLabel* Label14 = nullptr;
+    LinkLabel* Label14 = nullptr;
     QGroupBox* fraStarUserDetails = nullptr;
     QLabel* lblName = nullptr;
     QLabel* lblChineseSign = nullptr;
@@ -87,8 +80,8 @@ private:
     QLineEdit* txtMostCompSign = nullptr;
     QLineEdit* txtLeastCompSign = nullptr;
     QPlainTextEdit* txtFamousPersons = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QPushButton* cmdBack = nullptr;
-    zodiac::BrandFrame* fraFullBrand = nullptr;
+    QPushButton *cmdPrint = nullptr, *cmdExit = nullptr, *cmdBack = nullptr;
+    BrandFrame* fraFullBrand = nullptr;
 };
+
+} // namespace zodiac

@@ -1,5 +1,6 @@
 #include "ucNADatePicker.h"
 
+#include "Controls.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WindowFonts.h"
@@ -14,20 +15,6 @@
 
 namespace zodiac {
 
-namespace {
-
-QComboBox* MakeList(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(accessibleName);
-    // AT-SPI announces a drop-down list by its current entry; the description carries the name.
-    list->setAccessibleDescription(accessibleName);
-    list->setEditable(false);
-    return list;
-}
-
-} // namespace
-
 ucNADatePicker::ucNADatePicker(QWidget* parent) : ucNADatePicker(QDate::currentDate(), parent) {}
 
 ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(parent) {
@@ -36,9 +23,9 @@ ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(pa
     setFont(WindowFont());
     setFixedSize(FixedSize());
 
-    cboDate = MakeList(this, "cboDate", tr("Day"));
-    cboMonth = MakeList(this, "cboMonth", tr("Month"));
-    cboYear = MakeList(this, "cboYear", tr("Year"));
+    cboDate = MakeList(this, QStringLiteral("cboDate"), tr("Day"));
+    cboMonth = MakeList(this, QStringLiteral("cboMonth"), tr("Month"));
+    cboYear = MakeList(this, QStringLiteral("cboYear"), tr("Year"));
     PlaceTwips(cboDate, 30, 30, 645, 315);
     PlaceTwips(cboMonth, 720, 30, 1305, 315);
     PlaceTwips(cboYear, 2070, 30, 1095, 315);

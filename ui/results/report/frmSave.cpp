@@ -39,14 +39,10 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     setFont(WindowFont());
     setFixedSize(TwipsRect(0, 0, 7725, 7770).size());
 
-    Label14 = new LinkLabel(ForumText(), SiteLinkColor, this);
-    Label14->setObjectName(QStringLiteral("Label14"));
-    Label14->setAlignment(Qt::AlignCenter);
+    Label14 = MakeLink(this, QStringLiteral("Label14"), ForumText(), SiteLinkColor);
     PlaceTwips(Label14, 1747, 0, 4230, 195);
 
-    Label1 = new LinkLabel(VisitSiteText(), SiteLinkColor, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
+    Label1 = MakeLink(this, QStringLiteral("Label1"), VisitSiteText(), SiteLinkColor);
     PlaceTwips(Label1, 1867, 180, 3990, 195);
 
     RTB = new QTextEdit(this);
@@ -68,19 +64,13 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     PlaceTwips(RTB, 30, 390, 7665, 6135);
 
     const QFont buttonFont = NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
-    cmdSave = new QPushButton(QStringLiteral("&Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setAccessibleName(QStringLiteral("Save"));
+    cmdSave = MakeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
     cmdSave->setFont(buttonFont);
-    cmdSave->setAutoDefault(false);
     // One pixel shorter than laid out, so the buttons stop above the offers' frame below them.
     PlaceTwips(cmdSave, 5400, 6570, 1125, 330);
 
-    cmdPrint = new QPushButton(QStringLiteral("&Print"), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdPrint->setAccessibleName(QStringLiteral("Print"));
+    cmdPrint = MakeButton(this, QStringLiteral("cmdPrint"), QStringLiteral("&Print"));
     cmdPrint->setFont(buttonFont);
-    cmdPrint->setAutoDefault(false);
     PlaceTwips(cmdPrint, 6555, 6570, 1125, 330);
 
     // The co-branding offer lies over the other one, so it is the one seen and clicked.
