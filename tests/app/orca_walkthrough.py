@@ -199,13 +199,19 @@ class Walk:
         check(controls[:1] == [(role, name)], f"{where}: the first focus is {first}, not the {role} {name!r}")
 
     def stop_program(self):
-        if self.program is not None and self.program.poll() is None:
-            self.program.terminate()
-            try:
-                self.program.wait(5)
-            except subprocess.TimeoutExpired:
-                self.program.kill()
-                self.program.wait()
+        if self.program is not None:
+            end_process(self.program)
+
+
+def end_process(process):
+    """Ends a process of ours that still runs: politely first, then for good."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
 
 
 def keys(*names):
@@ -248,27 +254,24 @@ def walk(w):
     w.step("to the year list", keys("shift+Tab"), r"\byear\b", r"\b1936\b")
     w.step("to the month list", keys("shift+Tab"), r"\bmonth\b", r"\bJanuary\b")
     w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b1\b")
-    w.step("open the day list", keys("alt+Down"), r"\b31 items\b")
-    w.step("last day", keys("End"), r"\b31\b")
-    w.step("choose it", keys("Return"), r"\b31\b", r"\bday\b")
+
+    def choose(what, count, moves, entry):
+        """Opens the focused list, moves to the entry and chooses it."""
+        w.step(f"open the {what} list", keys("alt+Down"), rf"\b{count} items\b")
+        w.step(entry, keys(*moves), rf"\b{entry}\b")
+        w.step("choose it", keys("Return"), rf"\b{entry}\b", rf"\b{what}\b")
+
+    choose("day", 31, ["End"], "31")
     w.step("to the month list", keys("Tab"), r"\bmonth\b", r"\bJanuary\b")
-    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
-    w.step("February", keys("Down"), r"\bFebruary\b")
-    w.step("choose it", keys("Return"), r"\bFebruary\b", r"\bmonth\b")
+    choose("month", 12, ["Down"], "February")
     w.step("Proceed with 31 February", keys("alt+p"), re.escape("Please Enter Correct Date Or Month!"))
     w.step("OK", keys("Return"), r"\bmonth\b", r"\bFebruary\b")
-    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
-    w.step("April", keys("Down", "Down"), r"\bApril\b")
-    w.step("choose it", keys("Return"), r"\bApril\b", r"\bmonth\b")
+    choose("month", 12, ["Down", "Down"], "April")
     w.step("Proceed with 31 April", keys("alt+p"), re.escape("Please Enter Correct Date Or Month !"))
     w.step("OK", keys("Return"), r"\bmonth\b", r"\bApril\b")
-    w.step("open the month list", keys("alt+Down"), r"\b12 items\b")
-    w.step("January", keys("Home"), r"\bJanuary\b")
-    w.step("choose it", keys("Return"), r"\bJanuary\b", r"\bmonth\b")
+    choose("month", 12, ["Home"], "January")
     w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b31\b")
-    w.step("open the day list", keys("alt+Down"), r"\b31 items\b")
-    w.step("first day", keys("Home"), r"\b1\b")
-    w.step("choose it", keys("Return"), r"\b1\b", r"\bday\b")
+    choose("day", 31, ["Home"], "1")
 
     # Opening a file that is no record says so.
     not_a_record = os.path.join(w.scratch, "notes.txt")
@@ -343,13 +346,7 @@ def main():
         check(False, f"stopped: {reason}")
     finally:
         w.stop_program()
-        if orca.process.poll() is None:
-            orca.process.terminate()
-            try:
-                orca.process.wait(5)
-            except subprocess.TimeoutExpired:
-                orca.process.kill()
-                orca.process.wait()
+        end_process(orca.process)
     print("orca walkthrough:", "passed" if not failures else f"{len(failures)} failure(s)", flush=True)
     return 1 if failures else 0
 
