@@ -43,9 +43,11 @@ void BrandFrame::BringToFront(bool coBrand) {
     LinkLabel* front = coBrand ? lblCobrand : lblFullBrand;
     LinkLabel* behind = coBrand ? lblFullBrand : lblCobrand;
     front->raise();
-    // Tab never lands on the offer hidden behind.
+    // Neither Tab nor a screen reader lands on the offer hidden behind.
     front->setFocusPolicy(Qt::StrongFocus);
     behind->setFocusPolicy(Qt::NoFocus);
+    front->SetCovered(false);
+    behind->SetCovered(true);
 }
 
 } // namespace zodiac

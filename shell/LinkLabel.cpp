@@ -2,6 +2,8 @@
 
 #include "Colors.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +11,61 @@
 
 namespace zodiac {
 
+namespace {
+
+// What screen readers are told of a link label: a link (not static text, which Orca reads out with
+// a window's other loose labels), its text as its name, a press action, and not there while it
+// lies under another label.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return Label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (Label()->IsCovered()) {
+            state.invisible = true;
+            state.offscreen = true;
+            state.focusable = false;
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            Label()->Activate();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    LinkLabel* Label() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkLabelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString& text, const QColor& color, QWidget* parent) : QLabel(text, parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LinkLabelAccessibleFactory);
+        return true;
+    }();
+    static_cast<void>(factoryInstalled);
     // Only the underline is set here; family and size still follow the window's font.
     QFont f;
     f.setUnderline(true);
@@ -20,6 +76,21 @@ LinkLabel::LinkLabel(const QString& text, const QColor& color, QWidget* parent) 
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(text);
+}
+
+void LinkLabel::Activate() {
+    emit clicked();
+}
+
+void LinkLabel::SetCovered(bool covered) {
+    if (m_covered == covered)
+        return;
+    m_covered = covered;
+    QAccessible::State changed;
+    changed.invisible = true;
+    changed.offscreen = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -14,6 +14,14 @@ class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, const QColor& color, QWidget* parent = nullptr);
 
+    // Opens the link, as a click does; screen readers call it through the link's press action.
+    void Activate();
+
+    // A label lying wholly under another one (the brand offer behind the one in front) is not
+    // seen, so screen readers are told it is not there either.
+    void SetCovered(bool covered);
+    bool IsCovered() const { return m_covered; }
+
 signals:
     void clicked();
 
@@ -30,6 +38,7 @@ protected:
 private:
     bool m_pressed = false;
     bool m_keyboardFocus = false;
+    bool m_covered = false;
 };
 
 } // namespace zodiac

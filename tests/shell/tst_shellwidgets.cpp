@@ -13,6 +13,7 @@
 #include "WhenModal.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -260,6 +261,31 @@ private slots:
         QCOMPARE(label.grab().toImage(), unfocused);
     }
 
+    // Screen readers are told a link: its text, a press action that opens it, and nothing at all
+    // while it lies under another label.
+    void linkLabelForScreenReaders() {
+        QWidget window;
+        LinkLabel label(QStringLiteral("Visit us"), Qt::blue, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&label);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Link);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Visit us"));
+        QAccessibleActionInterface* actions = accessible->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QSignalSpy spy(&label, &LinkLabel::clicked);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!accessible->state().invisible);
+        label.SetCovered(true);
+        QVERIFY(accessible->state().invisible);
+        QVERIFY(!accessible->state().focusable);
+        label.SetCovered(false);
+        QVERIFY(!accessible->state().invisible);
+    }
+
     // A window's font without an underline, as the bold offers are given, keeps the link underlined.
     void linkLabelStaysUnderlined() {
         LinkLabel label(QStringLiteral("Offer"), Qt::blue);
@@ -467,6 +493,8 @@ private slots:
         QVERIFY(behind->isVisibleTo(&frame));
         QCOMPARE(front->focusPolicy(), Qt::StrongFocus);
         QCOMPARE(behind->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!front->IsCovered());
+        QVERIFY(behind->IsCovered());
 
         // What the user sees is the front offer alone: the one behind does not show through.
         const QImage seen = frame.grab().toImage();
