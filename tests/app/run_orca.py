@@ -26,8 +26,8 @@ import sys
 ORCA = "/usr/bin/orca"
 
 loader = importlib.machinery.SourceFileLoader("orca_command", ORCA)
-spec = importlib.util.spec_from_loader("orca_command", loader)
-command = importlib.util.module_from_spec(spec)
+orca_module = importlib.util.spec_from_loader("orca_command", loader)
+command = importlib.util.module_from_spec(orca_module)
 loader.exec_module(command)
 
 command.otherOrcas = lambda: []
