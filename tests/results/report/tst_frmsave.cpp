@@ -74,6 +74,23 @@ private slots:
         UsePalette(TestPalettes().front().palette);
     }
 
+    // A theme changed while the report is open: the report follows it, background and colours.
+    void followsAThemeChange() {
+        const QList<TestPalette> palettes = TestPalettes();
+        UsePalette(palettes.front().palette);
+        frmSave window(Reading("Ann Lee"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const TestPalette& palette : palettes) {
+            UsePalette(palette.palette);
+            QCoreApplication::processEvents();
+            VerifyRendering(&window);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("after a change to the %1 palette").arg(palette.name)));
+        }
+        UsePalette(palettes.front().palette);
+    }
+
     // On a light desktop the report is drawn in exactly the colours it prints in.
     void lightReportKeepsPrintedColours() {
         UsePalette(TestPalettes().front().palette);

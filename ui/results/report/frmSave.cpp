@@ -52,9 +52,6 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setFont(WindowFont(9.75));
     RTB->document()->setDefaultFont(RTB->font());
-    QPalette rtbPalette = RTB->palette();
-    rtbPalette.setColor(QPalette::Base, rtbPalette.color(QPalette::Window));
-    RTB->setPalette(rtbPalette);
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
@@ -99,17 +96,23 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
 
 void frmSave::Form_Load() {
     AttachLinkHandling(RTB, this);
+    ShowReport();
+}
+
+void frmSave::ShowReport() {
+    // The report lies on the window's own colour, and its runs are coloured to read on it.
+    QPalette area = RTB->palette();
+    area.setColor(QPalette::Base, palette().color(QPalette::Window));
+    RTB->setPalette(area);
     ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
     RTB->moveCursor(QTextCursor::Start);
 }
 
 void frmSave::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    // A new desktop theme: the report's colours follow it.
-    if (event->type() == QEvent::PaletteChange && RTB) {
-        ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
-        RTB->moveCursor(QTextCursor::Start);
-    }
+    // A new desktop theme: the report follows it.
+    if (event->type() == QEvent::PaletteChange && RTB)
+        ShowReport();
 }
 
 bool frmSave::eventFilter(QObject* watched, QEvent* event) {

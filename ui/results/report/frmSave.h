@@ -30,6 +30,7 @@ protected:
 
 private:
     void Form_Load();
+    void ShowReport();
     void RTB_Change();
     void EmptyClipboards();
     void SelectionTaken();
