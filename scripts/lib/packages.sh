@@ -1,6 +1,8 @@
 # The Debian packages each purpose needs, one list per purpose. Sourced by common.sh.
 # Each list adds to the ones before it: scripts/test installs the run and test lists, .ci/run all
-# three.
+# three. Names that differ between the supported releases come from releases.sh.
+
+source "$(dirname "${BASH_SOURCE[0]}")/releases.sh"
 
 # scripts/run: building the program and running it as the installed package does, with what the
 # package recommends: web links open through xdg-open (xdg-utils), Wayland sessions get Qt's
@@ -23,12 +25,14 @@ ZODIAC_TEST_PACKAGES=(
     # The Orca walkthrough: the screen reader, a window manager, key presses, and xkbcomp, which
     # Orca runs at start-up but does not depend on.
     orca openbox xdotool x11-xkb-utils
+    "${ZODIAC_RELEASE_TEST_PACKAGES[@]}"
 )
 
 # .ci/run: what CI adds: the Debian package and its checks, and the sanitizer and fuzzing builds.
 ZODIAC_CI_PACKAGES=(
     debhelper lintian devscripts # dpkg-buildpackage, lintian, hardening-check
-    clang libclang-rt-14-dev
+    clang "${ZODIAC_RELEASE_CI_PACKAGES[@]}"
+    mmdebstrap iproute2 # the other releases' pass in a fresh chroot (scripts/in-release)
 )
 
 # scripts/bench, on top of the run and test lists (it measures the tree scripts/test builds, on
