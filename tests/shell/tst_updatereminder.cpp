@@ -215,9 +215,13 @@ private slots:
         });
         int ownForm = 0;
         const QDate first(2026, 2, 27);
-        for (const QLocale& locale : locales) {
+        for (qsizetype i = 0; i < locales.size(); ++i) {
+            const QLocale& locale = locales[i];
             const QString name = locale.name() + QStringLiteral("-") + QString::number(int(locale.script()));
-            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("locale/" + name));
+            // Each locale a first start of its own. The list may name one locale twice (Qt 6.8 adds
+            // the system locale at the end, C here), so the folder goes by the position.
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                               dir.filePath("locale/" + QString::number(i)));
             questions = 0;
             ShowUpdateReminder(first, locale);
             const QString stored = ReadSetting("Duration");
