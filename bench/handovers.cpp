@@ -23,7 +23,7 @@ namespace {
 void FillIn(frmMain* window) {
     window->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("Lee"));
     window->findChild<QRadioButton*>(QStringLiteral("optSex_1"))->setChecked(true);
-    window->findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentIndex(44);
+    window->findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentIndex(1980 - 1900);
 }
 
 bool IsDetails(QWidget* window) {

@@ -39,7 +39,8 @@ InputCheckResult ValidateInput(std::string_view nameText, SexChoice sex, int day
 
     if (monthPosition == 1) {
         const auto year = YearNumber(yearText);
-        const bool leap = year && *year % 4 == 0;
+        // The Gregorian rule: 1900 and 2100 have no 29 February, 2000 has one.
+        const bool leap = year && *year % 4 == 0 && (*year % 100 != 0 || *year % 400 == 0);
         const int firstBadDay = leap ? 29 : 28; // positions: 29 is "30", 28 is "29"
         if (dayPosition >= firstBadDay && dayPosition <= 30)
             return Refuse(MsgFebruaryDate, FocusTarget::Nowhere);

@@ -23,7 +23,7 @@ struct InputCheckResult {
 std::string TrimBlanks(std::string_view text);
 
 // The checks behind Proceed, in order, stopping at the first failure: an empty name (not trimmed),
-// no sex chosen, a February day past the month's end (leap year = divisible by 4), the 31st of a
+// no sex chosen, a February day past the month's end (Gregorian leap years), the 31st of a
 // thirty-day month. Positions count from 0 (day position 30 is "31", month position 1 is February).
 InputCheckResult ValidateInput(std::string_view nameText, SexChoice sex, int dayPosition, int monthPosition,
                                std::string_view yearText);

@@ -11,11 +11,48 @@ struct RowTexts {
     std::string_view end;
 };
 
-// The first and last day of every Chinese year, as in the published almanacs. The first row starts
-// on 1 January 1936 rather than on that year's New Year (24 January), so the table covers whole
-// Gregorian years from 1936 on.
+// The first and last day of every Chinese year, as in the published almanacs of China: from 1929 on
+// reckoned in China's time zone (UTC+8), before that in Beijing's local time. Checked day by day
+// against ICU's Chinese calendar and against new moons and solar terms computed with PyEphem.
 constexpr std::array<RowTexts, NewYearRowCount> RowDateTexts{{
-    {"01 January 1936", "10 February 1937"},  // 1936
+    {"10 February 1899", "30 January 1900"},  // 1899
+    {"31 January 1900", "18 February 1901"},  // 1900
+    {"19 February 1901", "07 February 1902"}, // 1901
+    {"08 February 1902", "28 January 1903"},  // 1902
+    {"29 January 1903", "15 February 1904"},  // 1903
+    {"16 February 1904", "03 February 1905"}, // 1904
+    {"04 February 1905", "24 January 1906"},  // 1905
+    {"25 January 1906", "12 February 1907"},  // 1906
+    {"13 February 1907", "01 February 1908"}, // 1907
+    {"02 February 1908", "21 January 1909"},  // 1908
+    {"22 January 1909", "09 February 1910"},  // 1909
+    {"10 February 1910", "29 January 1911"},  // 1910
+    {"30 January 1911", "17 February 1912"},  // 1911
+    {"18 February 1912", "05 February 1913"}, // 1912
+    {"06 February 1913", "25 January 1914"},  // 1913
+    {"26 January 1914", "13 February 1915"},  // 1914
+    {"14 February 1915", "02 February 1916"}, // 1915
+    {"03 February 1916", "22 January 1917"},  // 1916
+    {"23 January 1917", "10 February 1918"},  // 1917
+    {"11 February 1918", "31 January 1919"},  // 1918
+    {"01 February 1919", "19 February 1920"}, // 1919
+    {"20 February 1920", "07 February 1921"}, // 1920
+    {"08 February 1921", "27 January 1922"},  // 1921
+    {"28 January 1922", "15 February 1923"},  // 1922
+    {"16 February 1923", "04 February 1924"}, // 1923
+    {"05 February 1924", "23 January 1925"},  // 1924
+    {"24 January 1925", "12 February 1926"},  // 1925
+    {"13 February 1926", "01 February 1927"}, // 1926
+    {"02 February 1927", "22 January 1928"},  // 1927
+    {"23 January 1928", "09 February 1929"},  // 1928
+    {"10 February 1929", "29 January 1930"},  // 1929
+    {"30 January 1930", "16 February 1931"},  // 1930
+    {"17 February 1931", "05 February 1932"}, // 1931
+    {"06 February 1932", "25 January 1933"},  // 1932
+    {"26 January 1933", "13 February 1934"},  // 1933
+    {"14 February 1934", "03 February 1935"}, // 1934
+    {"04 February 1935", "23 January 1936"},  // 1935
+    {"24 January 1936", "10 February 1937"},  // 1936
     {"11 February 1937", "30 January 1938"},  // 1937
     {"31 January 1938", "18 February 1939"},  // 1938
     {"19 February 1939", "07 February 1940"}, // 1939
@@ -99,6 +136,87 @@ constexpr std::array<RowTexts, NewYearRowCount> RowDateTexts{{
     {"28 January 2017", "15 February 2018"},  // 2017
     {"16 February 2018", "04 February 2019"}, // 2018
     {"05 February 2019", "24 January 2020"},  // 2019
+    {"25 January 2020", "11 February 2021"},  // 2020
+    {"12 February 2021", "31 January 2022"},  // 2021
+    {"01 February 2022", "21 January 2023"},  // 2022
+    {"22 January 2023", "09 February 2024"},  // 2023
+    {"10 February 2024", "28 January 2025"},  // 2024
+    {"29 January 2025", "16 February 2026"},  // 2025
+    {"17 February 2026", "05 February 2027"}, // 2026
+    {"06 February 2027", "25 January 2028"},  // 2027
+    {"26 January 2028", "12 February 2029"},  // 2028
+    {"13 February 2029", "02 February 2030"}, // 2029
+    {"03 February 2030", "22 January 2031"},  // 2030
+    {"23 January 2031", "10 February 2032"},  // 2031
+    {"11 February 2032", "30 January 2033"},  // 2032
+    {"31 January 2033", "18 February 2034"},  // 2033
+    {"19 February 2034", "07 February 2035"}, // 2034
+    {"08 February 2035", "27 January 2036"},  // 2035
+    {"28 January 2036", "14 February 2037"},  // 2036
+    {"15 February 2037", "03 February 2038"}, // 2037
+    {"04 February 2038", "23 January 2039"},  // 2038
+    {"24 January 2039", "11 February 2040"},  // 2039
+    {"12 February 2040", "31 January 2041"},  // 2040
+    {"01 February 2041", "21 January 2042"},  // 2041
+    {"22 January 2042", "09 February 2043"},  // 2042
+    {"10 February 2043", "29 January 2044"},  // 2043
+    {"30 January 2044", "16 February 2045"},  // 2044
+    {"17 February 2045", "05 February 2046"}, // 2045
+    {"06 February 2046", "25 January 2047"},  // 2046
+    {"26 January 2047", "13 February 2048"},  // 2047
+    {"14 February 2048", "01 February 2049"}, // 2048
+    {"02 February 2049", "22 January 2050"},  // 2049
+    {"23 January 2050", "10 February 2051"},  // 2050
+    {"11 February 2051", "31 January 2052"},  // 2051
+    {"01 February 2052", "18 February 2053"}, // 2052
+    {"19 February 2053", "07 February 2054"}, // 2053
+    {"08 February 2054", "27 January 2055"},  // 2054
+    {"28 January 2055", "14 February 2056"},  // 2055
+    {"15 February 2056", "03 February 2057"}, // 2056
+    {"04 February 2057", "23 January 2058"},  // 2057
+    {"24 January 2058", "11 February 2059"},  // 2058
+    {"12 February 2059", "01 February 2060"}, // 2059
+    {"02 February 2060", "20 January 2061"},  // 2060
+    {"21 January 2061", "08 February 2062"},  // 2061
+    {"09 February 2062", "28 January 2063"},  // 2062
+    {"29 January 2063", "16 February 2064"},  // 2063
+    {"17 February 2064", "04 February 2065"}, // 2064
+    {"05 February 2065", "25 January 2066"},  // 2065
+    {"26 January 2066", "13 February 2067"},  // 2066
+    {"14 February 2067", "02 February 2068"}, // 2067
+    {"03 February 2068", "22 January 2069"},  // 2068
+    {"23 January 2069", "10 February 2070"},  // 2069
+    {"11 February 2070", "30 January 2071"},  // 2070
+    {"31 January 2071", "18 February 2072"},  // 2071
+    {"19 February 2072", "06 February 2073"}, // 2072
+    {"07 February 2073", "26 January 2074"},  // 2073
+    {"27 January 2074", "14 February 2075"},  // 2074
+    {"15 February 2075", "04 February 2076"}, // 2075
+    {"05 February 2076", "23 January 2077"},  // 2076
+    {"24 January 2077", "11 February 2078"},  // 2077
+    {"12 February 2078", "01 February 2079"}, // 2078
+    {"02 February 2079", "21 January 2080"},  // 2079
+    {"22 January 2080", "08 February 2081"},  // 2080
+    {"09 February 2081", "28 January 2082"},  // 2081
+    {"29 January 2082", "16 February 2083"},  // 2082
+    {"17 February 2083", "05 February 2084"}, // 2083
+    {"06 February 2084", "25 January 2085"},  // 2084
+    {"26 January 2085", "13 February 2086"},  // 2085
+    {"14 February 2086", "02 February 2087"}, // 2086
+    {"03 February 2087", "23 January 2088"},  // 2087
+    {"24 January 2088", "09 February 2089"},  // 2088
+    {"10 February 2089", "29 January 2090"},  // 2089
+    {"30 January 2090", "17 February 2091"},  // 2090
+    {"18 February 2091", "06 February 2092"}, // 2091
+    {"07 February 2092", "26 January 2093"},  // 2092
+    {"27 January 2093", "14 February 2094"},  // 2093
+    {"15 February 2094", "04 February 2095"}, // 2094
+    {"05 February 2095", "24 January 2096"},  // 2095
+    {"25 January 2096", "11 February 2097"},  // 2096
+    {"12 February 2097", "31 January 2098"},  // 2097
+    {"01 February 2098", "20 January 2099"},  // 2098
+    {"21 January 2099", "08 February 2100"},  // 2099
+    {"09 February 2100", "28 January 2101"},  // 2100
 }};
 
 } // namespace
@@ -112,8 +230,11 @@ NewYearTable BuildNewYearTable() {
                             .value_or(std::chrono::year_month_day{});
         row.EndDate = ParseDayMonthYear(RowDateTexts[static_cast<std::size_t>(k)].end)
                           .value_or(std::chrono::year_month_day{});
-        row.Sign = SignNames[static_cast<std::size_t>(k % 12)];
-        row.Element = ElementNames[static_cast<std::size_t>((k / 2) % 5)];
+        // The cycles count from 1936, a Fire Rat year; a whole sixty years added keeps the count
+        // positive for the rows before it without moving either cycle.
+        const auto cycle = static_cast<std::size_t>(k - (1936 - FirstTableYear) + 60);
+        row.Sign = SignNames[cycle % 12];
+        row.Element = ElementNames[(cycle / 2) % 5];
     }
     return table;
 }

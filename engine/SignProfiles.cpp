@@ -3,100 +3,101 @@
 namespace zodiac {
 
 // Famous persons: each birth date below was checked against the new year table, so the person really
-// belongs to the sign listed. Births inside 1936 to 2019 give the table row; older births all fall
+// belongs to the sign listed. Births inside 1936 to 2019 give the table row; all the others fall
 // between March and December, after any Chinese New Year, so the Gregorian year decides the sign
-// through the twelve-year cycle counted from 1936 (non-negative remainder, 0 = Rat ... 11 = Pig).
+// through the twelve-year cycle counted from 1936 (non-negative remainder, 0 = Rat ... 11 = Pig),
+// which is also what the table gives for those from 1899 on.
 //
 // Rat:
-//   Leo Tolstoy, born 9 Sep 1828 (new style; 28 Aug old style): before the table, (1828 - 1936) mod 12 = 0
-//   Marlon Brando, born 3 Apr 1924: before the table, (1924 - 1936) mod 12 = 0
-//   Hugh Grant, born 9 Sep 1960: row 24 (1960-01-28 to 1961-02-14)
-//   Scarlett Johansson, born 22 Nov 1984: row 48 (1984-02-02 to 1985-02-19)
-//   Mark Zuckerberg, born 14 May 1984: row 48 (1984-02-02 to 1985-02-19)
+//   Leo Tolstoy, born 9 Sep 1828 (new style; 28 Aug old style): by the cycle, (1828 - 1936) mod 12 = 0
+//   Marlon Brando, born 3 Apr 1924: by the cycle, (1924 - 1936) mod 12 = 0
+//   Hugh Grant, born 9 Sep 1960: row 61 (1960-01-28 to 1961-02-14)
+//   Scarlett Johansson, born 22 Nov 1984: row 85 (1984-02-02 to 1985-02-19)
+//   Mark Zuckerberg, born 14 May 1984: row 85 (1984-02-02 to 1985-02-19)
 //
 // Ox:
-//   Barack Obama, born 4 Aug 1961: row 25 (1961-02-15 to 1962-02-04)
-//   Princess Diana, born 1 Jul 1961: row 25 (1961-02-15 to 1962-02-04)
-//   Walt Disney, born 5 Dec 1901: before the table, (1901 - 1936) mod 12 = 1
-//   Napoleon Bonaparte, born 15 Aug 1769: before the table, (1769 - 1936) mod 12 = 1
-//   Vincent van Gogh, born 30 Mar 1853: before the table, (1853 - 1936) mod 12 = 1
-//   Meryl Streep, born 22 Jun 1949: row 13 (1949-01-29 to 1950-02-16)
-//   Jane Fonda, born 21 Dec 1937: row 1 (1937-02-11 to 1938-01-30)
+//   Barack Obama, born 4 Aug 1961: row 62 (1961-02-15 to 1962-02-04)
+//   Princess Diana, born 1 Jul 1961: row 62 (1961-02-15 to 1962-02-04)
+//   Walt Disney, born 5 Dec 1901: by the cycle, (1901 - 1936) mod 12 = 1
+//   Napoleon Bonaparte, born 15 Aug 1769: by the cycle, (1769 - 1936) mod 12 = 1
+//   Vincent van Gogh, born 30 Mar 1853: by the cycle, (1853 - 1936) mod 12 = 1
+//   Meryl Streep, born 22 Jun 1949: row 50 (1949-01-29 to 1950-02-16)
+//   Jane Fonda, born 21 Dec 1937: row 38 (1937-02-11 to 1938-01-30)
 //
 // Tiger:
-//   Queen Elizabeth II, born 21 Apr 1926: before the table, (1926 - 1936) mod 12 = 2
-//   Marilyn Monroe, born 1 Jun 1926: before the table, (1926 - 1936) mod 12 = 2
-//   Tom Cruise, born 3 Jul 1962: row 26 (1962-02-05 to 1963-01-24)
-//   Jodie Foster, born 19 Nov 1962: row 26 (1962-02-05 to 1963-01-24)
-//   Lady Gaga, born 28 Mar 1986: row 50 (1986-02-09 to 1987-01-28)
-//   Demi Moore, born 11 Nov 1962: row 26 (1962-02-05 to 1963-01-24)
+//   Queen Elizabeth II, born 21 Apr 1926: by the cycle, (1926 - 1936) mod 12 = 2
+//   Marilyn Monroe, born 1 Jun 1926: by the cycle, (1926 - 1936) mod 12 = 2
+//   Tom Cruise, born 3 Jul 1962: row 63 (1962-02-05 to 1963-01-24)
+//   Jodie Foster, born 19 Nov 1962: row 63 (1962-02-05 to 1963-01-24)
+//   Lady Gaga, born 28 Mar 1986: row 87 (1986-02-09 to 1987-01-28)
+//   Demi Moore, born 11 Nov 1962: row 63 (1962-02-05 to 1963-01-24)
 //
 // Rabbit:
-//   Albert Einstein, born 14 Mar 1879: before the table, (1879 - 1936) mod 12 = 3
-//   Frank Sinatra, born 12 Dec 1915: before the table, (1915 - 1936) mod 12 = 3
-//   Orson Welles, born 6 May 1915: before the table, (1915 - 1936) mod 12 = 3
-//   Johnny Depp, born 9 Jun 1963: row 27 (1963-01-25 to 1964-02-12)
-//   Brad Pitt, born 18 Dec 1963: row 27 (1963-01-25 to 1964-02-12)
-//   Tiger Woods, born 30 Dec 1975: row 39 (1975-02-11 to 1976-01-30)
+//   Albert Einstein, born 14 Mar 1879: by the cycle, (1879 - 1936) mod 12 = 3
+//   Frank Sinatra, born 12 Dec 1915: by the cycle, (1915 - 1936) mod 12 = 3
+//   Orson Welles, born 6 May 1915: by the cycle, (1915 - 1936) mod 12 = 3
+//   Johnny Depp, born 9 Jun 1963: row 64 (1963-01-25 to 1964-02-12)
+//   Brad Pitt, born 18 Dec 1963: row 64 (1963-01-25 to 1964-02-12)
+//   Tiger Woods, born 30 Dec 1975: row 76 (1975-02-11 to 1976-01-30)
 //
 // Dragon:
-//   Bruce Lee, born 27 Nov 1940: row 4 (1940-02-08 to 1941-01-26)
-//   George Bernard Shaw, born 26 Jul 1856: before the table, (1856 - 1936) mod 12 = 4
-//   Reese Witherspoon, born 22 Mar 1976: row 40 (1976-01-31 to 1977-02-17)
+//   Bruce Lee, born 27 Nov 1940: row 41 (1940-02-08 to 1941-01-26)
+//   George Bernard Shaw, born 26 Jul 1856: by the cycle, (1856 - 1936) mod 12 = 4
+//   Reese Witherspoon, born 22 Mar 1976: row 77 (1976-01-31 to 1977-02-17)
 //
 // Snake:
-//   John F. Kennedy, born 29 May 1917: before the table, (1917 - 1936) mod 12 = 5
-//   Audrey Hepburn, born 4 May 1929: before the table, (1929 - 1936) mod 12 = 5
-//   Jacqueline Kennedy Onassis, born 28 Jul 1929: before the table, (1929 - 1936) mod 12 = 5
-//   Pablo Picasso, born 25 Oct 1881: before the table, (1881 - 1936) mod 12 = 5
-//   Mahatma Gandhi, born 2 Oct 1869: before the table, (1869 - 1936) mod 12 = 5
-//   Bob Dylan, born 24 May 1941: row 5 (1941-01-27 to 1942-02-14)
+//   John F. Kennedy, born 29 May 1917: by the cycle, (1917 - 1936) mod 12 = 5
+//   Audrey Hepburn, born 4 May 1929: by the cycle, (1929 - 1936) mod 12 = 5
+//   Jacqueline Kennedy Onassis, born 28 Jul 1929: by the cycle, (1929 - 1936) mod 12 = 5
+//   Pablo Picasso, born 25 Oct 1881: by the cycle, (1881 - 1936) mod 12 = 5
+//   Mahatma Gandhi, born 2 Oct 1869: by the cycle, (1869 - 1936) mod 12 = 5
+//   Bob Dylan, born 24 May 1941: row 42 (1941-01-27 to 1942-02-14)
 //
 // Horse:
-//   Nelson Mandela, born 18 Jul 1918: before the table, (1918 - 1936) mod 12 = 6
-//   Neil Armstrong, born 5 Aug 1930: before the table, (1930 - 1936) mod 12 = 6
-//   Paul McCartney, born 18 Jun 1942: row 6 (1942-02-15 to 1943-02-04)
-//   Harrison Ford, born 13 Jul 1942: row 6 (1942-02-15 to 1943-02-04)
-//   Jackie Chan, born 7 Apr 1954: row 18 (1954-02-03 to 1955-01-23)
+//   Nelson Mandela, born 18 Jul 1918: by the cycle, (1918 - 1936) mod 12 = 6
+//   Neil Armstrong, born 5 Aug 1930: by the cycle, (1930 - 1936) mod 12 = 6
+//   Paul McCartney, born 18 Jun 1942: row 43 (1942-02-15 to 1943-02-04)
+//   Harrison Ford, born 13 Jul 1942: row 43 (1942-02-15 to 1943-02-04)
+//   Jackie Chan, born 7 Apr 1954: row 55 (1954-02-03 to 1955-01-23)
 //
 // Goat:
-//   Michelangelo, born 6 Mar 1475 (Julian): before the table, (1475 - 1936) mod 12 = 7
-//   Mark Twain, born 30 Nov 1835: before the table, (1835 - 1936) mod 12 = 7
-//   Bill Gates, born 28 Oct 1955: row 19 (1955-01-24 to 1956-02-11)
-//   Julia Roberts, born 28 Oct 1967: row 31 (1967-02-09 to 1968-01-29)
-//   Katharine Hepburn, born 12 May 1907: before the table, (1907 - 1936) mod 12 = 7
-//   Mikhail Gorbachev, born 2 Mar 1931: before the table, (1931 - 1936) mod 12 = 7
+//   Michelangelo, born 6 Mar 1475 (Julian): by the cycle, (1475 - 1936) mod 12 = 7
+//   Mark Twain, born 30 Nov 1835: by the cycle, (1835 - 1936) mod 12 = 7
+//   Bill Gates, born 28 Oct 1955: row 56 (1955-01-24 to 1956-02-11)
+//   Julia Roberts, born 28 Oct 1967: row 68 (1967-02-09 to 1968-01-29)
+//   Katharine Hepburn, born 12 May 1907: by the cycle, (1907 - 1936) mod 12 = 7
+//   Mikhail Gorbachev, born 2 Mar 1931: by the cycle, (1931 - 1936) mod 12 = 7
 //
 // Monkey:
-//   Leonardo da Vinci, born 15 Apr 1452 (Julian): before the table, (1452 - 1936) mod 12 = 8
-//   Tom Hanks, born 9 Jul 1956: row 20 (1956-02-12 to 1957-01-30)
-//   Diana Ross, born 26 Mar 1944: row 8 (1944-01-25 to 1945-02-12)
-//   Hugh Jackman, born 12 Oct 1968: row 32 (1968-01-30 to 1969-02-16)
-//   Harry S. Truman, born 8 May 1884: before the table, (1884 - 1936) mod 12 = 8
-//   Eleanor Roosevelt, born 11 Oct 1884: before the table, (1884 - 1936) mod 12 = 8
+//   Leonardo da Vinci, born 15 Apr 1452 (Julian): by the cycle, (1452 - 1936) mod 12 = 8
+//   Tom Hanks, born 9 Jul 1956: row 57 (1956-02-12 to 1957-01-30)
+//   Diana Ross, born 26 Mar 1944: row 45 (1944-01-25 to 1945-02-12)
+//   Hugh Jackman, born 12 Oct 1968: row 69 (1968-01-30 to 1969-02-16)
+//   Harry S. Truman, born 8 May 1884: by the cycle, (1884 - 1936) mod 12 = 8
+//   Eleanor Roosevelt, born 11 Oct 1884: by the cycle, (1884 - 1936) mod 12 = 8
 //
 // Rooster:
-//   Serena Williams, born 26 Sep 1981: row 45 (1981-02-05 to 1982-01-24)
-//   Britney Spears, born 2 Dec 1981: row 45 (1981-02-05 to 1982-01-24)
-//   Beyonce, born 4 Sep 1981: row 45 (1981-02-05 to 1982-01-24)
-//   Eric Clapton, born 30 Mar 1945: row 9 (1945-02-13 to 1946-02-01)
+//   Serena Williams, born 26 Sep 1981: row 82 (1981-02-05 to 1982-01-24)
+//   Britney Spears, born 2 Dec 1981: row 82 (1981-02-05 to 1982-01-24)
+//   Beyonce, born 4 Sep 1981: row 82 (1981-02-05 to 1982-01-24)
+//   Eric Clapton, born 30 Mar 1945: row 46 (1945-02-13 to 1946-02-01)
 //
 // Dog:
-//   Bill Clinton, born 19 Aug 1946: row 10 (1946-02-02 to 1947-01-21)
-//   Cher, born 20 May 1946: row 10 (1946-02-02 to 1947-01-21)
-//   Steven Spielberg, born 18 Dec 1946: row 10 (1946-02-02 to 1947-01-21)
-//   Madonna, born 16 Aug 1958: row 22 (1958-02-18 to 1959-02-07)
-//   Michael Jackson, born 29 Aug 1958: row 22 (1958-02-18 to 1959-02-07)
-//   Brigitte Bardot, born 28 Sep 1934: before the table, (1934 - 1936) mod 12 = 10
-//   Winston Churchill, born 30 Nov 1874: before the table, (1874 - 1936) mod 12 = 10
-//   Mother Teresa, born 26 Aug 1910: before the table, (1910 - 1936) mod 12 = 10
+//   Bill Clinton, born 19 Aug 1946: row 47 (1946-02-02 to 1947-01-21)
+//   Cher, born 20 May 1946: row 47 (1946-02-02 to 1947-01-21)
+//   Steven Spielberg, born 18 Dec 1946: row 47 (1946-02-02 to 1947-01-21)
+//   Madonna, born 16 Aug 1958: row 59 (1958-02-18 to 1959-02-07)
+//   Michael Jackson, born 29 Aug 1958: row 59 (1958-02-18 to 1959-02-07)
+//   Brigitte Bardot, born 28 Sep 1934: by the cycle, (1934 - 1936) mod 12 = 10
+//   Winston Churchill, born 30 Nov 1874: by the cycle, (1874 - 1936) mod 12 = 10
+//   Mother Teresa, born 26 Aug 1910: by the cycle, (1910 - 1936) mod 12 = 10
 //
 // Pig:
-//   Alfred Hitchcock, born 13 Aug 1899: before the table, (1899 - 1936) mod 12 = 11
-//   Ernest Hemingway, born 21 Jul 1899: before the table, (1899 - 1936) mod 12 = 11
-//   Elton John, born 25 Mar 1947: row 11 (1947-01-22 to 1948-02-09)
-//   Stephen King, born 21 Sep 1947: row 11 (1947-01-22 to 1948-02-09)
-//   Fred Astaire, born 10 May 1899: before the table, (1899 - 1936) mod 12 = 11
+//   Alfred Hitchcock, born 13 Aug 1899: by the cycle, (1899 - 1936) mod 12 = 11
+//   Ernest Hemingway, born 21 Jul 1899: by the cycle, (1899 - 1936) mod 12 = 11
+//   Elton John, born 25 Mar 1947: row 48 (1947-01-22 to 1948-02-09)
+//   Stephen King, born 21 Sep 1947: row 48 (1947-01-22 to 1948-02-09)
+//   Fred Astaire, born 10 May 1899: by the cycle, (1899 - 1936) mod 12 = 11
 
 const std::array<SignProfile, 12>& SignProfiles() {
     static constexpr std::array<SignProfile, 12> profiles{{

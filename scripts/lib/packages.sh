@@ -15,7 +15,7 @@ ZODIAC_RUN_PACKAGES=(
 
 # scripts/test: what the tests use beyond that.
 ZODIAC_TEST_PACKAGES=(
-    libicu-dev                                              # the calendar check against ICU
+    libicu-dev python3-ephem                                # the calendar checks: ICU, new moons
     xvfb xauth x11-utils                                    # private X servers, xwininfo
     weston                                                  # the walkthrough on Wayland
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0    # the accessibility walkthrough

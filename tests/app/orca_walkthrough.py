@@ -25,16 +25,16 @@ STEP_SECONDS = 20
 WALK_SECONDS = 240
 MISSES_IN_A_ROW = 3
 
-# The reading of Ann, born 1 January 1936: a Rat of the element Fire.
+# The reading of Ann, born 1 January 1936, before that year's New Year: a Pig of the element Wood.
 READING_LINES = {
-    "Ruling Planet": "Jupiter",
-    "Lucky Color": "Light Blue",
-    "GemStone": "Carbuncle, Red Garnet",
-    "Energy": "Yin (positive)",
-    "Lucky Seasons": "Winter",
-    "Lucky Month": "December",
-    "Most Compatible Sign": "Dragon, Monkey",
-    "Least Compatible Sign": "Horse",
+    "Ruling Planet": "Mars",
+    "Lucky Color": "Dark Blue",
+    "GemStone": "Topaz",
+    "Energy": "Yin (Positive)",
+    "Lucky Seasons": "Early Winter",
+    "Lucky Month": "October",
+    "Most Compatible Sign": "Rabbit, Goat",
+    "Least Compatible Sign": "Snake",
 }
 # Words that only the link labels and the brand offers say.
 LINK_WORDS = re.compile(r"Forum|Click here|Co-brand|Home Business|visit us", re.IGNORECASE)
@@ -285,7 +285,7 @@ def walk(w):
     w.step("OK", keys("Return"), r"\bday\b")
 
     # Details window: the reading comes first, before any link or offer.
-    reading = (r"\bMs\. Ann\b", r"\bRat\b", r"\bFire\b")
+    reading = (r"\bMs\. Ann\b", r"\bPig\b", r"\bWood\b")
     said = w.step("Proceed", keys("alt+p"), *reading)
     heard = ""
     for sentence in said:

@@ -1,12 +1,14 @@
 #include "DateText.h"
 #include "NewYearTable.h"
 
+#include <QProcess>
 #include <QtTest>
+#include <map>
 #include <memory>
 #include <unicode/calendar.h>
-#include <unicode/gregocal.h>
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
+#include <vector>
 
 using namespace std::chrono;
 using zodiac::BuildNewYearTable;
@@ -21,6 +23,10 @@ year_month_day Ymd(int y, unsigned m, unsigned d) {
     return year_month_day{year{y}, month{m}, day{d}};
 }
 
+QDate Q(year_month_day date) {
+    return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
+}
+
 int DaysInclusive(const zodiac::NewYearRow& row) {
     return static_cast<int>((sys_days{row.EndDate} - sys_days{row.StartDate}).count()) + 1;
 }
@@ -33,7 +39,7 @@ class tst_NewYearTable : public QObject {
 private slots:
     void everyDayInExactlyOneRow() {
         const auto table = BuildNewYearTable();
-        for (sys_days d = sys_days{Ymd(1936, 1, 1)}; d <= sys_days{Ymd(2020, 1, 24)}; d += days{1}) {
+        for (sys_days d = sys_days{Ymd(1900, 1, 1)}; d <= sys_days{Ymd(2100, 12, 31)}; d += days{1}) {
             int hits = 0;
             for (const auto& row : table) {
                 if (d >= sys_days{row.StartDate} && d <= sys_days{row.EndDate})
@@ -46,15 +52,15 @@ private slots:
 
     void rowsContiguousAndOfPlausibleLength() {
         const auto table = BuildNewYearTable();
-        QCOMPARE(table.front().StartDate, Ymd(1936, 1, 1));
-        QCOMPARE(DaysInclusive(table.front()), 407);
-        for (std::size_t k = 1; k < table.size(); ++k) {
+        QCOMPARE(table.front().StartDate, Ymd(1899, 2, 10));
+        for (std::size_t k = 0; k < table.size(); ++k) {
             QVERIFY(table[k].StartDate.ok() && table[k].EndDate.ok());
-            QCOMPARE(sys_days{table[k].StartDate}, sys_days{table[k - 1].EndDate} + days{1});
+            if (k > 0)
+                QCOMPARE(sys_days{table[k].StartDate}, sys_days{table[k - 1].EndDate} + days{1});
             QVERIFY2(DaysInclusive(table[k]) >= 353 && DaysInclusive(table[k]) <= 385,
                      qPrintable(QString::number(k)));
         }
-        QCOMPARE(table.back().EndDate, Ymd(2020, 1, 24));
+        QCOMPARE(table.back().EndDate, Ymd(2101, 1, 28));
     }
 
     void buildingAgainGivesTheSameTable() {
@@ -75,35 +81,45 @@ private slots:
         QTest::addColumn<int>("row"); // -1: no row
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
-        QTest::newRow("before the table") << 1935 << 12 << 31 << -1 << ""
+        QTest::newRow("before the table") << 1899 << 2 << 9 << -1 << ""
                                           << "";
-        QTest::newRow("first day") << 1936 << 1 << 1 << 0 << "Rat"
-                                   << "Fire";
-        QTest::newRow("end of row 0") << 1937 << 2 << 10 << 0 << "Rat"
-                                      << "Fire";
-        QTest::newRow("start of row 1") << 1937 << 2 << 11 << 1 << "Ox"
-                                        << "Fire";
-        QTest::newRow("1960 new year") << 1960 << 1 << 28 << 24 << "Rat"
+        QTest::newRow("first day") << 1899 << 2 << 10 << 0 << "Pig"
+                                   << "Earth";
+        QTest::newRow("1 Jan 1900") << 1900 << 1 << 1 << 0 << "Pig"
+                                    << "Earth";
+        QTest::newRow("1900 new year") << 1900 << 1 << 31 << 1 << "Rat"
                                        << "Metal";
-        QTest::newRow("end of 1984 Rat") << 1985 << 2 << 19 << 48 << "Rat"
+        QTest::newRow("end of 1935 Pig") << 1936 << 1 << 23 << 36 << "Pig"
                                          << "Wood";
-        QTest::newRow("start of 1985 Ox") << 1985 << 2 << 20 << 49 << "Ox"
-                                          << "Wood";
-        QTest::newRow("end of 2000 Dragon") << 2001 << 1 << 23 << 64 << "Dragon"
-                                            << "Metal";
-        QTest::newRow("start of 2001 Snake") << 2001 << 1 << 24 << 65 << "Snake"
-                                             << "Metal";
-        QTest::newRow("end of 2007 Pig") << 2008 << 2 << 6 << 71 << "Pig"
+        QTest::newRow("1936 new year") << 1936 << 1 << 24 << 37 << "Rat"
+                                       << "Fire";
+        QTest::newRow("end of 1936 Rat") << 1937 << 2 << 10 << 37 << "Rat"
                                          << "Fire";
-        QTest::newRow("start of 2008 Rat") << 2008 << 2 << 7 << 72 << "Rat"
+        QTest::newRow("start of 1937 Ox") << 1937 << 2 << 11 << 38 << "Ox"
+                                          << "Fire";
+        QTest::newRow("1960 new year") << 1960 << 1 << 28 << 61 << "Rat"
+                                       << "Metal";
+        QTest::newRow("end of 1984 Rat") << 1985 << 2 << 19 << 85 << "Rat"
+                                         << "Wood";
+        QTest::newRow("start of 1985 Ox") << 1985 << 2 << 20 << 86 << "Ox"
+                                          << "Wood";
+        QTest::newRow("end of 2000 Dragon") << 2001 << 1 << 23 << 101 << "Dragon"
+                                            << "Metal";
+        QTest::newRow("start of 2001 Snake") << 2001 << 1 << 24 << 102 << "Snake"
+                                             << "Metal";
+        QTest::newRow("end of 2007 Pig") << 2008 << 2 << 6 << 108 << "Pig"
+                                         << "Fire";
+        QTest::newRow("start of 2008 Rat") << 2008 << 2 << 7 << 109 << "Rat"
                                            << "Earth";
-        QTest::newRow("end of 2008") << 2008 << 12 << 31 << 72 << "Rat"
+        QTest::newRow("end of 2008") << 2008 << 12 << 31 << 109 << "Rat"
                                      << "Earth";
-        QTest::newRow("end of 2019") << 2019 << 12 << 31 << 83 << "Pig"
+        QTest::newRow("end of 2019") << 2019 << 12 << 31 << 120 << "Pig"
                                      << "Earth";
-        QTest::newRow("last day") << 2020 << 1 << 24 << 83 << "Pig"
-                                  << "Earth";
-        QTest::newRow("after the table") << 2020 << 1 << 25 << -1 << ""
+        QTest::newRow("31 Dec 2100") << 2100 << 12 << 31 << 201 << "Monkey"
+                                     << "Metal";
+        QTest::newRow("last day") << 2101 << 1 << 28 << 201 << "Monkey"
+                                  << "Metal";
+        QTest::newRow("after the table") << 2101 << 1 << 29 << -1 << ""
                                          << "";
     }
 
@@ -164,60 +180,56 @@ private slots:
         QCOMPARE(*date, Ymd(y, static_cast<unsigned>(m), static_cast<unsigned>(d)));
     }
 
-    // An independent source for the data: ICU's Chinese calendar, in China's time zone. The row's
-    // start must be the day on which month 1, day 1 of the Chinese calendar falls, and its sign and
-    // element must follow the sexagenary year that ICU reports.
-    void agreesWithIcuChineseCalendar() {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone("Asia/Shanghai"));
-        std::unique_ptr<icu::Calendar> chinese(
-            icu::Calendar::createInstance(zone->clone(), icu::Locale("en@calendar=chinese"), status));
-        icu::GregorianCalendar gregorian(zone->clone(), status);
-        QVERIFY(U_SUCCESS(status));
-
+    // Two independent calendars, for every day from 1 January 1900 to 31 December 2100: ICU's
+    // Chinese calendar in China's time zone, and the New Years that new_year_days.py works out from
+    // the new moons and solar terms PyEphem computes.
+    void agreesWithTwoCalendars() {
         const auto table = BuildNewYearTable();
-        for (int k = 1; k < zodiac::NewYearRowCount; ++k) {
-            const auto& row = table[static_cast<std::size_t>(k)];
-            const int y = static_cast<int>(row.StartDate.year());
-            // Noon local time keeps the day clear of the midnight edge.
-            gregorian.clear();
-            gregorian.set(y, static_cast<int>(static_cast<unsigned>(row.StartDate.month())) - 1,
-                          static_cast<int>(static_cast<unsigned>(row.StartDate.day())), 12, 0, 0);
-            const UDate noon = gregorian.getTime(status);
-            chinese->setTime(noon, status);
-            const int month = chinese->get(UCAL_MONTH, status);
-            const int dayOfMonth = chinese->get(UCAL_DATE, status);
-            const int leap = chinese->get(UCAL_IS_LEAP_MONTH, status);
-            int cycleYear = chinese->get(UCAL_YEAR, status); // 1..60, 1 = Jia-Zi (Wood Rat)
-            QVERIFY(U_SUCCESS(status));
-
-            if (y == 1954) {
-                // ICU's approximate astronomy puts this new moon just after midnight, on 4 February;
-                // the published almanacs, and the table, give 3 February. Check that it is only that.
-                QCOMPARE(row.StartDate, Ymd(1954, 2, 3));
-                QCOMPARE(month, 11); // still the twelfth month on the 3rd
-                chinese->setTime(noon + 86400000.0, status);
-                QCOMPARE(chinese->get(UCAL_MONTH, status), 0);
-                QCOMPARE(chinese->get(UCAL_DATE, status), 1);
-                cycleYear = chinese->get(UCAL_YEAR, status);
-            } else {
-                QVERIFY2(month == 0 && dayOfMonth == 1 && leap == 0,
-                         qPrintable(QStringLiteral("row %1 (%2): ICU month %3 day %4")
-                                        .arg(k)
-                                        .arg(y)
-                                        .arg(month + 1)
-                                        .arg(dayOfMonth)));
-            }
-
-            static constexpr std::array<std::string_view, 10> stemElements{
-                "Wood", "Wood", "Fire", "Fire", "Earth", "Earth", "Metal", "Metal", "Water", "Water"};
-            QCOMPARE(row.Sign, zodiac::SignNames[static_cast<std::size_t>((cycleYear - 1) % 12)]);
-            QCOMPARE(row.Element, stemElements[static_cast<std::size_t>((cycleYear - 1) % 10)]);
+        QProcess script;
+        script.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(ZODIAC_NEW_YEAR_DAYS_SCRIPT)});
+        const bool ran = script.waitForFinished(120000) && script.exitCode() == 0;
+        QVERIFY2(ran, qPrintable(script.errorString() + script.readAllStandardError()));
+        std::vector<QDate> newYears; // 1899 to 2101
+        for (const QByteArray& line : script.readAllStandardOutput().split('\n')) {
+            if (const QDate d = QDate::fromString(QString::fromLatin1(line), Qt::ISODate); d.isValid())
+                newYears.push_back(d);
         }
-        // Row 0 starts on 1 January 1936 on purpose; that year's real New Year was 24 January.
-        QCOMPARE(table[0].StartDate, Ymd(1936, 1, 1));
+        QCOMPARE(newYears.size(), table.size() + 1);
+        for (std::size_t k = 0; k < table.size(); ++k) {
+            QCOMPARE(Q(table[k].StartDate), newYears[k]);
+            QCOMPARE(Q(table[k].EndDate), newYears[k + 1].addDays(-1));
+        }
+
+        // ICU's approximate astronomy puts these New Year new moons, minutes from midnight China time,
+        // on the other side of it; the almanacs and PyEphem agree on the table's day. The value is
+        // ICU's Chinese year minus the table's on that day.
+        const std::map<sys_days, int> icuDiffers{
+            {sys_days{Ymd(1954, 2, 3)}, -1}, // new moon at 23:55 on 3 February; ICU has it on the 4th
+            {sys_days{Ymd(2027, 2, 6)}, -1}, // new moon at 23:56 on 6 February; ICU has it on the 7th
+            {sys_days{Ymd(2030, 2, 2)}, 1},  // new moon at 00:07 on 3 February; ICU has it on the 2nd
+        };
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Calendar> chinese(icu::Calendar::createInstance(
+            icu::TimeZone::createTimeZone("Asia/Shanghai"), icu::Locale("en@calendar=chinese"), status));
+        static constexpr std::array<std::string_view, 10> stemElements{
+            "Wood", "Wood", "Fire", "Fire", "Earth", "Earth", "Metal", "Metal", "Water", "Water"};
+        for (sys_days d = sys_days{Ymd(1900, 1, 1)}; d <= sys_days{Ymd(2100, 12, 31)}; d += days{1}) {
+            // Noon in China, clear of the midnight edge.
+            chinese->setTime((double(d.time_since_epoch().count()) * 24 + 4) * 3600000, status);
+            const int off = icuDiffers.contains(d) ? icuDiffers.at(d) : 0;
+            const int year = chinese->get(UCAL_EXTENDED_YEAR, status) - 2637 - off;
+            // 0 is Jia-Zi, a Wood Rat year.
+            const auto cycle = std::size_t(chinese->get(UCAL_YEAR, status) - 1 - off + 60) % 60;
+            QVERIFY(U_SUCCESS(status));
+            const int row = FindNewYearRow(table, year_month_day{d}).value_or(-1);
+            QVERIFY2(
+                row == year - zodiac::FirstTableYear,
+                qPrintable(Q(year_month_day{d}).toString(Qt::ISODate) + QStringLiteral(": row %1").arg(row)));
+            QCOMPARE(table[std::size_t(row)].Sign, zodiac::SignNames[cycle % 12]);
+            QCOMPARE(table[std::size_t(row)].Element, stemElements[cycle % 10]);
+        }
     }
 };
 
-QTEST_APPLESS_MAIN(tst_NewYearTable)
+QTEST_GUILESS_MAIN(tst_NewYearTable)
 #include "tst_newyeartable.moc"

@@ -97,8 +97,8 @@ private slots:
         QTest::addColumn<int>("d");
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
-        QTest::newRow("1 Jan 1936") << 1936 << 1 << 1 << "Rat"
-                                    << "Fire";
+        QTest::newRow("1 Jan 1936") << 1936 << 1 << 1 << "Pig"
+                                    << "Wood";
         QTest::newRow("10 Feb 1937") << 1937 << 2 << 10 << "Rat"
                                      << "Fire";
         QTest::newRow("11 Feb 1937") << 1937 << 2 << 11 << "Ox"
@@ -157,8 +157,8 @@ private slots:
         const auto table = BuildNewYearTable();
         ZodiacReading reading;
 
-        QVERIFY(!DetermineSign(reading, table, ReadingInput{"A", SexChoice::Male, "1", "January", "1935"}));
-        QCOMPARE(reading.BirthDate, year_month_day(year{1935}, month{1}, day{1}));
+        QVERIFY(!DetermineSign(reading, table, ReadingInput{"A", SexChoice::Male, "9", "February", "1899"}));
+        QCOMPARE(reading.BirthDate, year_month_day(year{1899}, month{2}, day{9}));
         QVERIFY(reading.Sign.empty());
         QVERIFY(reading.Element.empty());
         QVERIFY(reading.RulingPlanet.empty());
@@ -180,15 +180,15 @@ private slots:
         QCOMPARE(reading.FamousPersons, goat.FamousPersons);
         QCOMPARE(reading.ElementDescription, goat.ElementDescription);
 
-        QVERIFY(!DetermineSign(reading, table, ReadingInput{"D", SexChoice::Male, "25", "January", "2020"}));
-        QCOMPARE(reading.BirthDate, year_month_day(year{2020}, month{1}, day{25}));
+        QVERIFY(!DetermineSign(reading, table, ReadingInput{"D", SexChoice::Male, "29", "January", "2101"}));
+        QCOMPARE(reading.BirthDate, year_month_day(year{2101}, month{1}, day{29}));
         QCOMPARE(reading.Sign, goat.Sign);
     }
 
     void sameSignOtherElementDiffersOnlyThere() {
         const auto table = BuildNewYearTable();
         ZodiacReading fireRat, woodRat;
-        DetermineSign(fireRat, table, Input("A", SexChoice::Male, 1, 1, 1936));
+        DetermineSign(fireRat, table, Input("A", SexChoice::Male, 24, 1, 1936));
         DetermineSign(woodRat, table, Input("A", SexChoice::Male, 1, 6, 1984));
         QCOMPARE(fireRat.Element, std::string("Fire"));
         QCOMPARE(woodRat.Element, std::string("Wood"));

@@ -98,10 +98,11 @@ private:
         QComboBox* years = Find<QComboBox>(window, "cboYear");
         QCOMPARE(days->count(), 31);
         QCOMPARE(months->count(), 12);
-        QCOMPARE(years->count(), 84);
+        QCOMPARE(years->count(), 201);
         QCOMPARE(days->itemText(30), QStringLiteral("31"));
         QCOMPARE(months->itemText(11), QStringLiteral("December"));
-        QCOMPARE(years->itemText(83), QStringLiteral("2019"));
+        for (int k = 0; k < years->count(); ++k)
+            QCOMPARE(years->itemText(k), QString::number(1900 + k));
         QCOMPARE(days->currentText(), QStringLiteral("1"));
         QCOMPARE(months->currentText(), QStringLiteral("January"));
         QCOMPARE(years->currentText(), QStringLiteral("1936"));
@@ -194,7 +195,7 @@ private slots:
         QCOMPARE(Find<QPushButton>(window, "cmdOpen")->accessibleName(),
                  QStringLiteral("Open Previously Saved Record"));
         // The table is built at load, so a reading can be made right away.
-        QCOMPARE(table[0].Sign, std::string_view("Rat"));
+        QCOMPARE(table[0].Sign, std::string_view("Pig"));
     }
 
     void validationMessages_data() {
@@ -217,6 +218,8 @@ private slots:
                                 << "cmdProceed";
         QTest::newRow("29 Feb 1937") << name << 0 << 29 << 2 << "1937" << feb << "";
         QTest::newRow("30 Feb 2000") << name << 1 << 30 << 2 << "2000" << feb << "";
+        QTest::newRow("29 Feb 1900") << name << 1 << 29 << 2 << "1900" << feb << "";
+        QTest::newRow("29 Feb 2100") << name << 0 << 29 << 2 << "2100" << feb << "";
         QTest::newRow("31 Apr") << name << 0 << 31 << 4 << "1980" << thirty << "";
         QTest::newRow("31 Jun") << name << 0 << 31 << 6 << "1980" << thirty << "";
         QTest::newRow("31 Sep") << name << 1 << 31 << 9 << "1980" << thirty << "";
@@ -262,9 +265,18 @@ private slots:
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("element");
 
+        // clang-format off
+        QTest::newRow("1 Jan 1900") << "Al" << 0 << 1 << 1 << "1900" << "Pig" << "Earth";
+        QTest::newRow("31 Jan 1900") << "Al" << 0 << 31 << 1 << "1900" << "Rat" << "Metal";
+        QTest::newRow("23 Jan 1936") << "Ann" << 1 << 23 << 1 << "1936" << "Pig" << "Wood";
+        QTest::newRow("24 Jan 1936") << "Ann" << 1 << 24 << 1 << "1936" << "Rat" << "Fire";
+        QTest::newRow("29 Feb 2000") << "Guy" << 0 << 29 << 2 << "2000" << "Dragon" << "Metal";
+        QTest::newRow("29 Feb 2096") << "Guy" << 0 << 29 << 2 << "2096" << "Dragon" << "Fire";
+        QTest::newRow("31 Dec 2100") << "Guy" << 0 << 31 << 12 << "2100" << "Monkey" << "Metal";
+        // clang-format on
         QTest::newRow("1 Jan 1936") << "Ann" << 1 << 1 << 1 << "1936"
-                                    << "Rat"
-                                    << "Fire";
+                                    << "Pig"
+                                    << "Wood";
         QTest::newRow("29 Feb 1936") << "Ann" << 1 << 29 << 2 << "1936"
                                      << "Rat"
                                      << "Fire";
@@ -421,9 +433,13 @@ private slots:
         QTest::newRow("unknown sex") << record("Kim", "male", "1", "March", "1990")
                                      << "Please Specify Your Sex"
                                      << "";
-        QTest::newRow("year 1935") << record("Kim", "Male", "1", "March", "1935") << "Please Check The File."
+        QTest::newRow("year 1900") << record("Ida", "Female", "1", "January", "1900") << QString()
+                                   << "Female";
+        QTest::newRow("year 2100") << record("Ida", "Female", "31", "December", "2100") << QString()
+                                   << "Female";
+        QTest::newRow("year 1899") << record("Kim", "Male", "1", "March", "1899") << "Please Check The File."
                                    << "";
-        QTest::newRow("year 2020") << record("Kim", "Male", "1", "March", "2020") << "Please Check The File."
+        QTest::newRow("year 2101") << record("Kim", "Male", "1", "March", "2101") << "Please Check The File."
                                    << "";
         QTest::newRow("day 32") << record("Kim", "Male", "32", "March", "1990") << "Please Check The File."
                                 << "";
@@ -457,6 +473,7 @@ private slots:
             QCOMPARE(QString::fromStdString(reading.DayText), parsed.values.day);
             QCOMPARE(QString::fromStdString(reading.MonthName), parsed.values.month);
             QCOMPARE(QString::fromStdString(reading.YearText), parsed.values.year);
+            QVERIFY(reading.Sign != EarlierReading().Sign); // the date found its row
             return;
         }
         QCOMPARE(messages.size(), std::size_t(1));

@@ -231,6 +231,12 @@ private slots:
         QTest::newRow("31 December to 29 February of a leap year") << QDate(2003, 12, 31) << "29"
                                                                    << "February"
                                                                    << "2004" << QDate(2004, 2, 29);
+        QTest::newRow("first day of the list") << QDate(1980, 5, 31) << "1"
+                                               << "January"
+                                               << "1900" << QDate(1900, 1, 1);
+        QTest::newRow("last day of the list") << QDate(1980, 5, 1) << "31"
+                                              << "December"
+                                              << "2100" << QDate(2100, 12, 31);
         QTest::newRow("year that is no number") << QDate(1991, 1, 31) << "5"
                                                 << "May"
                                                 << "19x1" << QDate(1991, 5, 5);

@@ -130,12 +130,13 @@ void frmMain::Form_Load() {
         cboDate->addItem(QString::number(day));
     for (std::string_view month : MonthNames)
         cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
-    for (int year = FirstTableYear; year < FirstTableYear + NewYearRowCount; ++year)
+    for (int year = FirstWholeYear; year <= LastWholeYear; ++year)
         cboYear->addItem(QString::number(year));
     m_table = BuildNewYearTable();
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+    // The window opens on 1 January 1936, as it did when the list began there.
+    cboYear->setCurrentIndex(1936 - FirstWholeYear);
 }
 
 void frmMain::BringBrandLabelToFront(bool coBrand) {

@@ -342,19 +342,19 @@ void tst_RecordFile::listPositions_data() {
     QTest::addColumn<int>("yearAt");
     QTest::newRow("first") << "1"
                            << "January"
-                           << "1936" << 0 << 0 << 0;
+                           << "1900" << 0 << 0 << 0;
     QTest::newRow("last") << "31"
                           << "December"
-                          << "2019" << 30 << 11 << 83;
+                          << "2100" << 30 << 11 << 200;
     QTest::newRow("7 January 1980") << "7"
                                     << "January"
-                                    << "1980" << 6 << 0 << 44;
-    QTest::newRow("year 1935") << "7"
+                                    << "1980" << 6 << 0 << 80;
+    QTest::newRow("year 1899") << "7"
                                << "January"
-                               << "1935" << -1 << 0 << 0;
-    QTest::newRow("year 2020") << "7"
+                               << "1899" << -1 << 0 << 0;
+    QTest::newRow("year 2101") << "7"
                                << "January"
-                               << "2020" << -1 << 0 << 0;
+                               << "2101" << -1 << 0 << 0;
     QTest::newRow("day 0") << "0"
                            << "January"
                            << "1980" << -1 << 0 << 0;

@@ -17,7 +17,6 @@ namespace zodiac {
 namespace {
 
 constexpr int RecordLineCount = 5;
-constexpr int LastListYear = 2019;
 
 std::u16string_view Utf16Of(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -193,13 +192,13 @@ RecordWriteResult WriteRecordFile(const QString& path, const RecordValues& v) {
 
 std::optional<ListPositions> RecordListPositions(const RecordValues& v) {
     const int day = PlainNumber(v.day, 1, 31);
-    const int year = PlainNumber(v.year, FirstTableYear, LastListYear);
+    const int year = PlainNumber(v.year, FirstWholeYear, LastWholeYear);
     if (day < 0 || year < 0)
         return std::nullopt;
     for (std::size_t month = 0; month < MonthNames.size(); ++month) {
         if (v.month ==
             QLatin1String(MonthNames[month].data(), static_cast<qsizetype>(MonthNames[month].size())))
-            return ListPositions{day - 1, static_cast<int>(month), year - FirstTableYear};
+            return ListPositions{day - 1, static_cast<int>(month), year - FirstWholeYear};
     }
     return std::nullopt;
 }

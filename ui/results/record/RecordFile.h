@@ -44,7 +44,7 @@ struct RecordWriteResult {
 RecordWriteResult WriteRecordFile(const QString& path, const RecordValues& v);
 
 // Where a record's day, month and year stand in the main window's lists ("1", "January" and
-// "1936" are at 0), or none when one of them is not an entry of its list.
+// "1900" are at 0), or none when one of them is not an entry of its list.
 struct ListPositions {
     int day = 0, month = 0, year = 0;
     bool operator==(const ListPositions&) const = default;
