@@ -31,6 +31,7 @@ ZODIAC_TEST_PACKAGES=(
 # .ci/run: what CI adds: the Debian package and its checks, and the sanitizer and fuzzing builds.
 ZODIAC_CI_PACKAGES=(
     debhelper lintian devscripts # dpkg-buildpackage, lintian, hardening-check
+    autopkgtest                  # the package's own test (debian/tests) on the installed package
     clang "${ZODIAC_RELEASE_CI_PACKAGES[@]}"
     mmdebstrap iproute2 # the other releases' pass in a fresh chroot (scripts/in-release)
 )
