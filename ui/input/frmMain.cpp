@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
@@ -17,41 +16,30 @@
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 namespace zodiac {
 
 frmMain::frmMain(ZodiacReading& reading, NewYearTable& table, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_reading(reading), m_table(table) {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(WindowCaption));
-    setFont(WindowFont());
-    setFixedSize(TwipsRect(0, 0, 4950, 4110).size());
+    : QWidget(parent, WindowFlagsFor(WindowKind::Main)), m_reading(reading), m_table(table) {
+    SetUpWindow(this, WindowKind::Main, QStringLiteral("frmMain"), QSize(4950, 4110));
 
     BuildControls();
     Form_Load();
     for (QComboBox* list : {cboDate, cboMonth, cboYear})
         FitListFont(list);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
     txtName->setFocus();
 }
 

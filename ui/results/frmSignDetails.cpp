@@ -1,6 +1,5 @@
 #include "frmSignDetails.h"
 
-#include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
@@ -13,20 +12,19 @@
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 #include "frmAbout.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
@@ -103,13 +101,9 @@ QString ReadingSummary(const QString& nameLine, const QString& sign, const QStri
 } // namespace
 
 frmSignDetails::frmSignDetails(const ZodiacReading& reading, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_reading(reading) {
-    setObjectName(QStringLiteral("frmSignDetails"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(WindowCaption));
-    setFont(WindowFont());
+    : QWidget(parent, WindowFlagsFor(WindowKind::Main)), m_reading(reading) {
+    // The layout fixes the size: the menu bar above the laid-out client area.
+    SetUpWindow(this, WindowKind::Main, QStringLiteral("frmSignDetails"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -130,11 +124,7 @@ frmSignDetails::frmSignDetails(const ZodiacReading& reading, QWidget* parent)
     txtChineseElement->setFocus();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), sizeHint());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void frmSignDetails::BuildMenu() {
