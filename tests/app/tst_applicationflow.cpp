@@ -68,6 +68,8 @@ private slots:
             frmSignDetails* details = flow.SignDetails();
             QVERIFY(details && details->isVisible());
             QCOMPARE(flow.Reading().YearText, std::string("1980"));
+            // 1 January 1980 lies before that year's New Year: the flow's table gives the Goat.
+            QCOMPARE(flow.Reading().Sign, std::string("Goat"));
             if (backByMenu)
                 details->findChild<QAction*>("mnuBack")->trigger();
             else

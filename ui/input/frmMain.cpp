@@ -10,6 +10,7 @@
 #include "InputCheck.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "NewYearTable.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
 #include "TextFit.h"
@@ -30,8 +31,7 @@
 
 namespace zodiac {
 
-frmMain::frmMain(ZodiacReading& reading, NewYearTable& table, QWidget* parent)
-    : QWidget(parent, WindowFlagsFor(WindowKind::Main)), m_reading(reading), m_table(table) {
+frmMain::frmMain(QWidget* parent) : QWidget(parent, WindowFlagsFor(WindowKind::Main)) {
     SetUpWindow(this, WindowKind::Main, QStringLiteral("frmMain"), QSize(4950, 4110));
 
     BuildControls();
@@ -81,9 +81,11 @@ void frmMain::BuildControls() {
     PlaceTwips(Label5, 630, 1260, 330, 195);
 
     sexGroup = new QButtonGroup(this);
-    const std::array<QString, 2> sexCaptions{QStringLiteral("Male"), QStringLiteral("Female")};
+    const std::array<std::string_view, 2> sexCaptions{MaleText, FemaleText};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(sexCaptions[static_cast<std::size_t>(index)], fraDetails);
+        const std::string_view caption = sexCaptions[static_cast<std::size_t>(index)];
+        auto* option = new QRadioButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), fraDetails);
         option->setObjectName(QStringLiteral("optSex_%1").arg(index));
         option->setFont(WindowFont());
         option->setAccessibleName(option->text());
@@ -120,7 +122,6 @@ void frmMain::Form_Load() {
         cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
     for (int year = FirstTableYear; year < FirstTableYear + NewYearRowCount; ++year)
         cboYear->addItem(QString::number(year));
-    m_table = BuildNewYearTable();
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
@@ -130,11 +131,11 @@ void frmMain::BringBrandLabelToFront(bool coBrand) {
     fraFullBrand->BringToFront(coBrand);
 }
 
-void frmMain::SelectSex(int index) {
+void frmMain::SelectSex(SexChoice sex) {
     // Exclusivity would forbid clearing both options, which a record with an unknown sex needs.
     sexGroup->setExclusive(false);
-    optSex[0]->setChecked(index == 0);
-    optSex[1]->setChecked(index == 1);
+    optSex[0]->setChecked(sex == SexChoice::Male);
+    optSex[1]->setChecked(sex == SexChoice::Female);
     sexGroup->setExclusive(true);
 }
 
@@ -167,9 +168,7 @@ void frmMain::cmdProceed_Click() {
     input.dayText = cboDate->currentText().toStdString();
     input.monthText = cboMonth->currentText().toStdString();
     input.yearText = year;
-    DetermineSign(m_reading, m_table, input);
-
-    emit proceeded();
+    emit proceeded(input);
     close();
 }
 
@@ -195,12 +194,7 @@ void frmMain::cmdOpen_Click() {
     }
 
     txtName->setText(record.values.name);
-    if (record.values.sex == QStringLiteral("Male"))
-        SelectSex(0);
-    else if (record.values.sex == QStringLiteral("Female"))
-        SelectSex(1);
-    else
-        SelectSex(-1);
+    SelectSex(SexChoiceOf(record.values.sex.toStdString()));
     cboDate->setCurrentIndex(positions->day);
     cboMonth->setCurrentIndex(positions->month);
     cboYear->setCurrentIndex(positions->year);

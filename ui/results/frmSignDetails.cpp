@@ -8,6 +8,7 @@
 #include "EndApplication.h"
 #include "LinkLabel.h"
 #include "ReadOnlyLine.h"
+#include "SignDetermination.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
@@ -309,8 +310,8 @@ void frmSignDetails::Form_Load() {
     fraStarUserSignDetails->setAccessibleName(sign);
     SetLabelText(lblChineseSign, sign);
 
-    const QString title = m_reading.Sex == "Male" ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ");
-    SetLabelText(lblName, title + FromUtf8(m_reading.Name));
+    const std::string title(NameTitle(m_reading.Sex));
+    SetLabelText(lblName, FromUtf8(title + ' ' + m_reading.Name));
     // The name label grows to fit its text from its laid-out corner.
     lblName->adjustSize();
 
