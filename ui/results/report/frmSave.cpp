@@ -1,3 +1,4 @@
+// frmSave: the report window, which shows the reading as a report to print or save as a record.
 #include "frmSave.h"
 
 #include "BrandFrame.h"
