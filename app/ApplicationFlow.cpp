@@ -1,6 +1,7 @@
 #include "ApplicationFlow.h"
 
 #include "EndApplication.h"
+#include "SignDetermination.h"
 #include "UpdateReminder.h"
 #include "frmMain.h"
 #include "frmSave.h"
@@ -24,8 +25,11 @@ void ApplicationFlow::StartApplication(const QDate& today) {
 }
 
 frmMain* ApplicationFlow::ShowMainWindow() {
-    auto* window = new frmMain(m_reading, m_table);
-    connect(window, &frmMain::proceeded, this, &ApplicationFlow::ShowSignDetails);
+    auto* window = new frmMain;
+    connect(window, &frmMain::proceeded, this, [this](const ReadingInput& input) {
+        DetermineSign(m_reading, m_table, input);
+        ShowSignDetails();
+    });
     connect(window, &frmMain::endRequested, this, [] { EndApplication(); });
     m_main = window;
     window->show();

@@ -15,7 +15,8 @@ namespace zodiac {
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator);
 
 // Owns the reading and the New Year table for the whole run and wires the two windows' hand-overs,
-// since the windows themselves never know each other.
+// since the windows themselves never know each other. The table is built once, with the flow; the
+// main window hands in what the user entered and the flow makes the reading of it.
 class ApplicationFlow : public QObject {
     Q_OBJECT
 
@@ -34,7 +35,7 @@ public:
 
 private:
     ZodiacReading m_reading;
-    NewYearTable m_table{};
+    const NewYearTable m_table = BuildNewYearTable();
     std::mt19937 m_generator;
     QPointer<frmMain> m_main;
     QPointer<frmSignDetails> m_details;

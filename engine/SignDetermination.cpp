@@ -5,9 +5,21 @@
 
 namespace zodiac {
 
+SexChoice SexChoiceOf(std::string_view sexText) {
+    if (sexText == MaleText)
+        return SexChoice::Male;
+    if (sexText == FemaleText)
+        return SexChoice::Female;
+    return SexChoice::None;
+}
+
+std::string_view NameTitle(std::string_view sexText) {
+    return SexChoiceOf(sexText) == SexChoice::Male ? "Mr." : "Ms.";
+}
+
 bool DetermineSign(ZodiacReading& reading, const NewYearTable& table, const ReadingInput& input) {
     reading.Name = TrimBlanks(input.nameText);
-    reading.Sex = input.sex == SexChoice::Male ? "Male" : "Female";
+    reading.Sex = input.sex == SexChoice::Male ? MaleText : FemaleText;
     reading.DayText = TrimBlanks(input.dayText);
     reading.MonthName = TrimBlanks(input.monthText);
     reading.YearText = TrimBlanks(input.yearText);

@@ -4,8 +4,20 @@
 #include "ZodiacReading.h"
 
 #include <string>
+#include <string_view>
 
 namespace zodiac {
+
+// The texts a reading and a record give the sex in, as the main window's options are captioned.
+inline constexpr std::string_view MaleText = "Male";
+inline constexpr std::string_view FemaleText = "Female";
+
+// The option a sex text stands for: exactly "Male" or "Female"; any other text (another case, a
+// blank) stands for none.
+SexChoice SexChoiceOf(std::string_view sexText);
+
+// The title put before the name: "Mr." for a male reading, "Ms." for any other.
+std::string_view NameTitle(std::string_view sexText);
 
 // What Proceed reads from the main window once the input check has passed.
 struct ReadingInput {

@@ -68,6 +68,8 @@ private slots:
             frmSignDetails* details = flow.SignDetails();
             QVERIFY(details && details->isVisible());
             QCOMPARE(flow.Reading().YearText, std::string("1980"));
+            // 1 January 1980 lies before that year's New Year: the flow's table gives the Goat.
+            QCOMPARE(flow.Reading().Sign, std::string("Goat"));
             if (backByMenu)
                 details->findChild<QAction*>("mnuBack")->trigger();
             else
@@ -76,6 +78,46 @@ private slots:
             QVERIFY(!flow.SignDetails());
         }
         QCOMPARE(endings, 0);
+    }
+
+    // The calendar's edges end to end: typed into the real main window, read by the flow.
+    void readingsAtTheEdges_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("element");
+        // clang-format off
+        QTest::newRow("1 Jan 1900") << 1 << 1 << 1900 << "Pig" << "Earth";
+        QTest::newRow("31 Jan 1900") << 31 << 1 << 1900 << "Rat" << "Metal";
+        QTest::newRow("23 Jan 1936") << 23 << 1 << 1936 << "Pig" << "Wood";
+        QTest::newRow("24 Jan 1936") << 24 << 1 << 1936 << "Rat" << "Fire";
+        QTest::newRow("10 Feb 1937") << 10 << 2 << 1937 << "Rat" << "Fire";
+        QTest::newRow("11 Feb 1937") << 11 << 2 << 1937 << "Ox" << "Fire";
+        QTest::newRow("29 Feb 2000") << 29 << 2 << 2000 << "Dragon" << "Metal";
+        QTest::newRow("31 Dec 2019") << 31 << 12 << 2019 << "Pig" << "Earth";
+        QTest::newRow("29 Feb 2096") << 29 << 2 << 2096 << "Dragon" << "Fire";
+        QTest::newRow("31 Dec 2100") << 31 << 12 << 2100 << "Monkey" << "Metal";
+        // clang-format on
+    }
+
+    void readingsAtTheEdges() {
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        zodiac::ApplicationFlow flow(7);
+        frmMain* main = flow.ShowMainWindow();
+        main->findChild<QLineEdit*>("txtName")->setText(QStringLiteral("Ida"));
+        main->findChild<QRadioButton*>("optSex_1")->setChecked(true);
+        main->findChild<QComboBox*>("cboDate")->setCurrentIndex(day - 1);
+        main->findChild<QComboBox*>("cboMonth")->setCurrentIndex(month - 1);
+        main->findChild<QComboBox*>("cboYear")->setCurrentIndex(year - 1900);
+        main->cmdProceed_Click();
+        QFETCH(QString, sign);
+        QFETCH(QString, element);
+        QVERIFY(flow.SignDetails());
+        QCOMPARE(QString::fromStdString(flow.Reading().Sign), sign);
+        QCOMPARE(QString::fromStdString(flow.Reading().Element), element);
     }
 
     void closeEndsOnce_data() {

@@ -197,6 +197,31 @@ private slots:
         QCOMPARE(fireRat.FamousPersons, woodRat.FamousPersons);
         QCOMPARE(fireRat.Energy, woodRat.Energy);
     }
+
+    // A record keeps the sex as the reading wrote it; opened again, it must select the same option.
+    void sexTextSelectsItsOption() {
+        const auto table = BuildNewYearTable();
+        for (const SexChoice sex : {SexChoice::Male, SexChoice::Female}) {
+            ZodiacReading reading;
+            DetermineSign(reading, table, Input("A", sex, 1, 1, 1980));
+            QCOMPARE(SexChoiceOf(reading.Sex), sex);
+            QCOMPARE(NameTitle(reading.Sex), std::string_view(sex == SexChoice::Male ? "Mr." : "Ms."));
+        }
+    }
+
+    void otherSexTextsSelectNone_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lower case") << "male";
+        QTest::newRow("leading blank") << " Male";
+        QTest::newRow("empty") << "";
+        QTest::newRow("initial") << "M";
+    }
+
+    void otherSexTextsSelectNone() {
+        QFETCH(QString, text);
+        QCOMPARE(SexChoiceOf(text.toStdString()), SexChoice::None);
+        QCOMPARE(NameTitle(text.toStdString()), std::string_view("Ms."));
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_SignDetermination)

@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
@@ -11,47 +10,36 @@
 #include "InputCheck.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "NewYearTable.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 
 namespace zodiac {
 
-frmMain::frmMain(ZodiacReading& reading, NewYearTable& table, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_reading(reading), m_table(table) {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(WindowCaption));
-    setFont(WindowFont());
-    setFixedSize(TwipsRect(0, 0, 4950, 4110).size());
+frmMain::frmMain(QWidget* parent) : QWidget(parent, WindowFlagsFor(WindowKind::Main)) {
+    SetUpWindow(this, WindowKind::Main, QStringLiteral("frmMain"), QSize(4950, 4110));
 
     BuildControls();
     Form_Load();
     for (QComboBox* list : {cboDate, cboMonth, cboYear})
         FitListFont(list);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
     txtName->setFocus();
 }
 
@@ -93,9 +81,11 @@ void frmMain::BuildControls() {
     PlaceTwips(Label5, 630, 1260, 330, 195);
 
     sexGroup = new QButtonGroup(this);
-    const std::array<QString, 2> sexCaptions{QStringLiteral("Male"), QStringLiteral("Female")};
+    const std::array<std::string_view, 2> sexCaptions{MaleText, FemaleText};
     for (int index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(sexCaptions[static_cast<std::size_t>(index)], fraDetails);
+        const std::string_view caption = sexCaptions[static_cast<std::size_t>(index)];
+        auto* option = new QRadioButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), fraDetails);
         option->setObjectName(QStringLiteral("optSex_%1").arg(index));
         option->setFont(WindowFont());
         option->setAccessibleName(option->text());
@@ -132,7 +122,6 @@ void frmMain::Form_Load() {
         cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
     for (int year = FirstWholeYear; year <= LastWholeYear; ++year)
         cboYear->addItem(QString::number(year));
-    m_table = BuildNewYearTable();
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     // The window opens on 1 January 1936, as it did when the list began there.
@@ -143,11 +132,11 @@ void frmMain::BringBrandLabelToFront(bool coBrand) {
     fraFullBrand->BringToFront(coBrand);
 }
 
-void frmMain::SelectSex(int index) {
+void frmMain::SelectSex(SexChoice sex) {
     // Exclusivity would forbid clearing both options, which a record with an unknown sex needs.
     sexGroup->setExclusive(false);
-    optSex[0]->setChecked(index == 0);
-    optSex[1]->setChecked(index == 1);
+    optSex[0]->setChecked(sex == SexChoice::Male);
+    optSex[1]->setChecked(sex == SexChoice::Female);
     sexGroup->setExclusive(true);
 }
 
@@ -180,9 +169,7 @@ void frmMain::cmdProceed_Click() {
     input.dayText = cboDate->currentText().toStdString();
     input.monthText = cboMonth->currentText().toStdString();
     input.yearText = year;
-    DetermineSign(m_reading, m_table, input);
-
-    emit proceeded();
+    emit proceeded(input);
     close();
 }
 
@@ -208,12 +195,7 @@ void frmMain::cmdOpen_Click() {
     }
 
     txtName->setText(record.values.name);
-    if (record.values.sex == QStringLiteral("Male"))
-        SelectSex(0);
-    else if (record.values.sex == QStringLiteral("Female"))
-        SelectSex(1);
-    else
-        SelectSex(-1);
+    SelectSex(SexChoiceOf(record.values.sex.toStdString()));
     cboDate->setCurrentIndex(positions->day);
     cboMonth->setCurrentIndex(positions->month);
     cboYear->setCurrentIndex(positions->year);

@@ -1,6 +1,5 @@
 #pragma once
-#include "NewYearTable.h"
-#include "ZodiacReading.h"
+#include "SignDetermination.h"
 
 #include <QWidget>
 #include <array>
@@ -18,12 +17,13 @@ namespace zodiac {
 class BrandFrame;
 class LinkLabel;
 
-// The input window: name, sex and birth day, then Proceed hands over to the details window.
+// The input window: name, sex and birth day. Proceed checks them and hands out what was entered;
+// what the reading then holds is decided by whoever receives it.
 class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(ZodiacReading& reading, NewYearTable& table, QWidget* parent = nullptr);
+    explicit frmMain(QWidget* parent = nullptr);
 
     void cmdProceed_Click();
     void cmdOpen_Click();
@@ -32,8 +32,9 @@ public:
     void BringBrandLabelToFront(bool coBrand);
 
 signals:
-    // Proceed succeeded: the details window should be shown now (this window closes right after).
-    void proceeded();
+    // Proceed passed the input check: the reading should be made of the input and the details
+    // window shown now (this window closes right after).
+    void proceeded(const zodiac::ReadingInput& input);
     // Closed other than by the hand-over: the application should end.
     void endRequested();
 
@@ -44,10 +45,8 @@ protected:
 private:
     void Form_Load();
     void BuildControls();
-    void SelectSex(int index);
+    void SelectSex(SexChoice sex);
 
-    ZodiacReading& m_reading;
-    NewYearTable& m_table;
     bool m_inProceed = false;
 
     LinkLabel* Label14 = nullptr;

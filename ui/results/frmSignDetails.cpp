@@ -1,6 +1,5 @@
 #include "frmSignDetails.h"
 
-#include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
@@ -9,24 +8,24 @@
 #include "EndApplication.h"
 #include "LinkLabel.h"
 #include "ReadOnlyLine.h"
+#include "SignDetermination.h"
 #include "TextFit.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 #include "frmAbout.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
@@ -103,13 +102,9 @@ QString ReadingSummary(const QString& nameLine, const QString& sign, const QStri
 } // namespace
 
 frmSignDetails::frmSignDetails(const ZodiacReading& reading, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_reading(reading) {
-    setObjectName(QStringLiteral("frmSignDetails"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(WindowCaption));
-    setFont(WindowFont());
+    : QWidget(parent, WindowFlagsFor(WindowKind::Main)), m_reading(reading) {
+    // The layout fixes the size: the menu bar above the laid-out client area.
+    SetUpWindow(this, WindowKind::Main, QStringLiteral("frmSignDetails"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -130,11 +125,7 @@ frmSignDetails::frmSignDetails(const ZodiacReading& reading, QWidget* parent)
     txtChineseElement->setFocus();
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), sizeHint());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 void frmSignDetails::BuildMenu() {
@@ -210,16 +201,29 @@ void frmSignDetails::BuildControls() {
     fraStarUserDetails->setAccessibleName(fraStarUserDetails->title());
     PlaceTwips(fraStarUserDetails, 0, 330, 3435, 6405);
 
+    using W = frmSignDetails;
+    // The reading's labels on the left, at their places in twips; the window fills in those it keeps.
+    struct ReadingLabel {
+        QLabel* W::*label;
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+    };
+    const ReadingLabel readingLabels[] = {
+        {&W::lblName, "lblName", "Label1", 180, 240, 645, 195},
+        {nullptr, "Label1", "Your Chinese Sign", 180, 870, 1575, 195},
+        {&W::lblChineseSign, "lblChineseSign", "Chinese Sign", 870, 1080, 1575, 270},
+        {nullptr, "Label13", "Your Chinese Element", 210, 1620, 1890, 195},
+        {&W::lblChineseElement, "lblChineseElement", "Chinese Element", 600, 1830, 2055, 270},
+    };
     QWidget* left = fraStarUserDetails;
-    lblName = PlacedLabel(left, QStringLiteral("lblName"), QStringLiteral("Label1"), 180, 240, 645, 195);
+    for (const ReadingLabel& text : readingLabels) {
+        QLabel* label = PlacedLabel(left, QString::fromLatin1(text.name), QString::fromUtf8(text.caption),
+                                    text.left, text.top, text.width, text.height);
+        if (text.label)
+            this->*text.label = label;
+    }
     lblName->setFont(WindowFont(8.25, true));
-    PlacedLabel(left, QStringLiteral("Label1"), QStringLiteral("Your Chinese Sign"), 180, 870, 1575, 195);
-    lblChineseSign = PlacedLabel(left, QStringLiteral("lblChineseSign"), QStringLiteral("Chinese Sign"), 870,
-                                 1080, 1575, 270);
-    PlacedLabel(left, QStringLiteral("Label13"), QStringLiteral("Your Chinese Element"), 210, 1620, 1890,
-                195);
-    lblChineseElement = PlacedLabel(left, QStringLiteral("lblChineseElement"),
-                                    QStringLiteral("Chinese Element"), 600, 1830, 2055, 270);
     for (QLabel* big : {lblChineseSign, lblChineseElement}) {
         big->setFont(WindowFont(11.25, true));
         KeepTextColor(big, SignColor);
@@ -256,53 +260,66 @@ void frmSignDetails::BuildControls() {
     fraStarUserSignDetails->setFont(WindowFont(9.75, true));
     PlaceTwips(fraStarUserSignDetails, 3450, 300, 6675, 6435);
 
-    QWidget* right = fraStarUserSignDetails;
-    const auto row = [right](const QString& labelName, const QString& caption, int left, int top, int width,
-                             int height) {
-        return PlacedLabel(right, labelName, caption, left, top, width, height);
+    // The sign's details on the right, one row each: the caption's label at the left and, beside it,
+    // a one-line box or a text box that a screen reader names by the same caption.
+    struct DetailRow {
+        const char* labelName;
+        const char* caption;
+        int labelTop, labelWidth, labelHeight;
+        QLineEdit* W::*line;
+        QPlainTextEdit* W::*text;
+        const char* boxName;
+        int boxTop, boxHeight;
     };
-    row(QStringLiteral("Label4"), QStringLiteral("Ruling Planet"), 150, 300, 1110, 195);
-    txtRulingPlanet = MakeLineBox(QStringLiteral("txtRulingPlanet"), QStringLiteral("Ruling Planet"), right,
-                                  2130, 255, 4455, 285);
-    row(QStringLiteral("Label2"), QStringLiteral("Positive Traits"), 150, 960, 1200, 195);
-    txtPositiveTraits = MakeTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits"),
-                                    right, 2130, 630, 4455, 855);
-    row(QStringLiteral("Label6"), QStringLiteral("Negative Traits"), 150, 1905, 1290, 195);
-    txtNegativeTraits = MakeTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits"),
-                                    right, 2130, 1575, 4455, 855);
-    row(QStringLiteral("Label7"), QStringLiteral("Lucky Color"), 150, 2565, 1020, 195);
-    txtLuckyColor = MakeLineBox(QStringLiteral("txtLuckyColor"), QStringLiteral("Lucky Color"), right, 2130,
-                                2520, 4455, 285);
-    row(QStringLiteral("Label11"), QStringLiteral("GemStone"), 150, 2940, 900, 195);
-    txtGemStone =
-        MakeLineBox(QStringLiteral("txtGemStone"), QStringLiteral("GemStone"), right, 2130, 2895, 4455, 285);
-    row(QStringLiteral("Label12"), QStringLiteral("Energy"), 150, 3315, 600, 195);
-    txtEnergy =
-        MakeLineBox(QStringLiteral("txtEnergy"), QStringLiteral("Energy"), right, 2130, 3270, 4455, 285);
-    row(QStringLiteral("Label5"), QStringLiteral("Lucky Seasons"), 150, 3690, 1275, 195);
-    txtLuckySeason = MakeLineBox(QStringLiteral("txtLuckySeason"), QStringLiteral("Lucky Seasons"), right,
-                                 2130, 3645, 4455, 285);
-    row(QStringLiteral("Label8"), QStringLiteral("Lucky Month"), 150, 4065, 1065, 195);
-    txtLuckyMonth = MakeLineBox(QStringLiteral("txtLuckyMonth"), QStringLiteral("Lucky Month"), right, 2130,
-                                4020, 4455, 285);
-    row(QStringLiteral("Label3"), QStringLiteral("Most Compatible Sign"), 150, 4440, 1860, 195);
-    txtMostCompSign = MakeLineBox(QStringLiteral("txtMostCompSign"), QStringLiteral("Most Compatible Sign"),
-                                  right, 2130, 4395, 4455, 285);
-    row(QStringLiteral("Label9"), QStringLiteral("Least Compatible Sign"), 150, 4815, 1920, 195);
-    txtLeastCompSign = MakeLineBox(QStringLiteral("txtLeastCompSign"),
-                                   QStringLiteral("Least Compatible Sign"), right, 2130, 4770, 4455, 285);
-    QLabel* famousLabel =
-        row(QStringLiteral("Label10"), QStringLiteral("Famous Personalities Born Under this Sign"), 150, 5250,
-            1800, 435);
-    famousLabel->setWordWrap(true);
-    txtFamousPersons = MakeTextBox(QStringLiteral("txtFamousPersons"),
-                                   QStringLiteral("Famous Personalities Born Under this Sign"), right, 2130,
-                                   5145, 4455, 645);
+    const DetailRow detailRows[] = {
+        {"Label4", "Ruling Planet", 300, 1110, 195, &W::txtRulingPlanet, nullptr, "txtRulingPlanet", 255,
+         285},
+        {"Label2", "Positive Traits", 960, 1200, 195, nullptr, &W::txtPositiveTraits, "txtPositiveTraits",
+         630, 855},
+        {"Label6", "Negative Traits", 1905, 1290, 195, nullptr, &W::txtNegativeTraits, "txtNegativeTraits",
+         1575, 855},
+        {"Label7", "Lucky Color", 2565, 1020, 195, &W::txtLuckyColor, nullptr, "txtLuckyColor", 2520, 285},
+        {"Label11", "GemStone", 2940, 900, 195, &W::txtGemStone, nullptr, "txtGemStone", 2895, 285},
+        {"Label12", "Energy", 3315, 600, 195, &W::txtEnergy, nullptr, "txtEnergy", 3270, 285},
+        {"Label5", "Lucky Seasons", 3690, 1275, 195, &W::txtLuckySeason, nullptr, "txtLuckySeason", 3645,
+         285},
+        {"Label8", "Lucky Month", 4065, 1065, 195, &W::txtLuckyMonth, nullptr, "txtLuckyMonth", 4020, 285},
+        {"Label3", "Most Compatible Sign", 4440, 1860, 195, &W::txtMostCompSign, nullptr, "txtMostCompSign",
+         4395, 285},
+        {"Label9", "Least Compatible Sign", 4815, 1920, 195, &W::txtLeastCompSign, nullptr,
+         "txtLeastCompSign", 4770, 285},
+        {"Label10", "Famous Personalities Born Under this Sign", 5250, 1800, 435, nullptr,
+         &W::txtFamousPersons, "txtFamousPersons", 5145, 645},
+    };
+    constexpr int LabelLeft = 150, BoxLeft = 2130, BoxWidth = 4455, OneLine = 195;
+    QWidget* right = fraStarUserSignDetails;
+    for (const DetailRow& row : detailRows) {
+        const QString caption = QString::fromUtf8(row.caption);
+        QLabel* label = PlacedLabel(right, QString::fromLatin1(row.labelName), caption, LabelLeft,
+                                    row.labelTop, row.labelWidth, row.labelHeight);
+        // A caption laid out taller than one line is meant to wrap.
+        if (row.labelHeight > OneLine)
+            label->setWordWrap(true);
+        const QString boxName = QString::fromLatin1(row.boxName);
+        if (row.line)
+            this->*row.line =
+                MakeLineBox(boxName, caption, right, BoxLeft, row.boxTop, BoxWidth, row.boxHeight);
+        else
+            this->*row.text =
+                MakeTextBox(boxName, caption, right, BoxLeft, row.boxTop, BoxWidth, row.boxHeight);
+    }
 
-    cmdPrint =
-        PlacedButton(right, QStringLiteral("cmdPrint"), QStringLiteral("&Print"), 3480, 5940, 1005, 345);
-    cmdExit = PlacedButton(right, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 4530, 5940, 1005, 345);
-    cmdBack = PlacedButton(right, QStringLiteral("cmdBack"), QStringLiteral("&Back"), 5595, 5940, 1005, 345);
+    struct ButtonPlace {
+        QPushButton* W::*button;
+        const char* name;
+        const char* caption;
+        int left;
+    };
+    for (const ButtonPlace& place : {ButtonPlace{&W::cmdPrint, "cmdPrint", "&Print", 3480},
+                                     ButtonPlace{&W::cmdExit, "cmdExit", "E&xit", 4530},
+                                     ButtonPlace{&W::cmdBack, "cmdBack", "&Back", 5595}})
+        this->*place.button = PlacedButton(right, QString::fromLatin1(place.name),
+                                           QString::fromUtf8(place.caption), place.left, 5940, 1005, 345);
 
     // The full-brand offer lies over the co-brand offer.
     fraFullBrand = new BrandFrame(client, QRect(38, 6840, 10065, 855), QRect(120, 165, 9825, 615), false);
@@ -319,8 +336,8 @@ void frmSignDetails::Form_Load() {
     fraStarUserSignDetails->setAccessibleName(sign);
     SetLabelText(lblChineseSign, sign);
 
-    const QString title = m_reading.Sex == "Male" ? QStringLiteral("Mr. ") : QStringLiteral("Ms. ");
-    SetLabelText(lblName, title + FromUtf8(m_reading.Name));
+    const std::string title(NameTitle(m_reading.Sex));
+    SetLabelText(lblName, FromUtf8(title + ' ' + m_reading.Name));
     // The name label grows to fit its text from its laid-out corner.
     lblName->adjustSize();
 

@@ -1,6 +1,6 @@
+// frmSave: the report window, which shows the reading as a report to print or save as a record.
 #include "frmSave.h"
 
-#include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
 #include "Colors.h"
@@ -14,6 +14,7 @@
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 #include "modRTB.h"
 
 #include <QClipboard>
@@ -24,20 +25,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace zodiac {
 
 frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_reading(reading) {
-    setObjectName(QStringLiteral("frmSave"));
-    setWindowTitle(QString::fromLatin1(WindowCaption));
+    : QDialog(parent, WindowFlagsFor(WindowKind::Dialog)), m_reading(reading) {
+    SetUpWindow(this, WindowKind::Dialog, QStringLiteral("frmSave"), QSize(7725, 7770));
     setModal(true);
-    setFont(WindowFont());
-    setFixedSize(TwipsRect(0, 0, 7725, 7770).size());
 
     Label14 = MakeLink(this, QStringLiteral("Label14"), ForumText(), SiteLinkColor);
     PlaceTwips(Label14, 1747, 0, 4230, 195);
@@ -88,8 +83,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     // The window opens on the report, not on the link label first in the tab order.
     RTB->setFocus();
 
-    if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 
     Form_Load();
 }

@@ -1,3 +1,4 @@
+// frmSave: the report window, which shows the reading as a report to print or save as a record.
 #pragma once
 #include "ZodiacReading.h"
 

@@ -1,3 +1,4 @@
+// modRTB: the report's link handling, which shows web addresses in the report as live links.
 #pragma once
 #include <QString>
 #include <QUrl>

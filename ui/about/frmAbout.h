@@ -26,15 +26,10 @@ public:
     QFrame* Line2 = nullptr;
     QLabel* Label1 = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void cmdOK_Click();
     void lblHomePage_Click();
     void lblCoBrand_Click();
-
-    bool m_centred = false;
 };
 
 } // namespace zodiac

@@ -2,7 +2,7 @@
 
 // The resource lives in a static library, so it must be registered by hand.
 static void InitShellResources() {
-    Q_INIT_RESOURCE(shell);
+    Q_INIT_RESOURCE(icons);
 }
 
 namespace zodiac {

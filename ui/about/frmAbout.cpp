@@ -9,24 +9,18 @@
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
+#include "WindowSetup.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 namespace zodiac {
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromUtf8(WindowCaption));
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent, WindowFlagsFor(WindowKind::Dialog)) {
+    SetUpWindow(this, WindowKind::Dialog, QStringLiteral("frmAbout"), QSize(7110, 3285));
     setWindowIcon(ApplicationIcon());
-    setFont(WindowFont());
-    setFixedSize(TwipsRect(0, 0, 7110, 3285).size());
 
     // Created first so it is first in the tab order and has the focus on opening.
     cmdOK = MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
@@ -81,19 +75,7 @@ frmAbout::frmAbout(QWidget* parent)
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCoBrand);
     cmdOK->setFocus();
-}
-
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-        cmdOK->setFocus();
-    }
+    CentreOnScreen(this);
 }
 
 void frmAbout::cmdOK_Click() {
