@@ -18,10 +18,18 @@ int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
 
 ApplicationFlow::ApplicationFlow(std::uint32_t seed, QObject* parent) : QObject(parent), m_generator(seed) {}
 
-void ApplicationFlow::StartApplication(const QDate& today) {
+void ApplicationFlow::StartApplication(const QDate& today, const QString& recordPath) {
     ShowUpdateReminder(today);
     frmMain* window = ShowMainWindow();
     CoBrand_Randomize(*window, m_generator);
+    if (!recordPath.isEmpty())
+        OpenRecordWhenShown(recordPath);
+}
+
+void ApplicationFlow::OpenRecordWhenShown(const QString& path) {
+    // Tied to the window: should it be gone by then, there is nothing to open the record into.
+    QMetaObject::invokeMethod(
+        m_main.data(), [window = m_main.data(), path] { window->OpenRecord(path); }, Qt::QueuedConnection);
 }
 
 frmMain* ApplicationFlow::ShowMainWindow() {

@@ -23,8 +23,12 @@ class ApplicationFlow : public QObject {
 public:
     explicit ApplicationFlow(std::uint32_t seed, QObject* parent = nullptr);
 
-    // The start-up sequence after the single-instance check: reminder, main window, brand draw.
-    void StartApplication(const QDate& today);
+    // The start-up sequence after the single-instance check: reminder, main window, brand draw,
+    // then the record named on the command line, if any.
+    void StartApplication(const QDate& today, const QString& recordPath = QString());
+
+    // Opens the record from the event loop, once the main window is up, as its Open button would.
+    void OpenRecordWhenShown(const QString& path);
 
     frmMain* ShowMainWindow();
     frmSignDetails* ShowSignDetails();

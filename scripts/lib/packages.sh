@@ -21,6 +21,7 @@ ZODIAC_TEST_PACKAGES=(
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0    # the accessibility walkthrough
     cups cups-client printer-driver-cups-pdf poppler-utils  # a real print queue, pdftotext
     desktop-file-utils appstream                            # checks of the installed desktop files
+    shared-mime-info libglib2.0-bin                         # the record's file type, looked up as GNOME does
     adwaita-qt6                                             # the windows checked in GNOME's style too
     # The Orca walkthrough: the screen reader, a window manager, key presses, and xkbcomp, which
     # Orca runs at start-up but does not depend on.

@@ -5,7 +5,8 @@ Started by run-atspi-walkthrough, which provides the display (X or Wayland), the
 the accessibility bus. Reads the main window, starts a second copy and answers its message,
 provokes the first input message, fills in the form, presses Proceed, reads the details window,
 goes Back and forward again, opens the About window and the report window (both modal), and ends
-the program with Exit.
+the program with Exit. Then starts it again with a saved record on the command line and reads the
+record's reading.
 
 Usage: atspi_walkthrough.py [--print] [--maps FILE] PROGRAM CAPTION
   --print      also presses Print in the report window (a job for the default printer)
@@ -222,6 +223,12 @@ CAPTION = options.caption
 # the report window is not closed by its Escape key, and the program is ended with it open.
 WAYLAND = os.environ.get("QT_QPA_PLATFORM") == "wayland"
 
+# A saved record as the report window writes it (Windows-1252 codes plus 3), named with a space and an accent.
+RECORD_DIR, RECORD = os.environ["XDG_RUNTIME_DIR"], "Zoë's reading.str"
+with open(os.path.join(RECORD_DIR, RECORD), "wb") as record:
+    record.write(b"".join(bytes(code + 3 for code in value.encode("cp1252")) + b"\r\n"
+                          for value in ("Zoë Lee", "Female", "7", "January", "1980")))
+
 app = wait_for("the program on the accessibility bus", application, 20)
 pid = app.get_process_id()
 main = wait_for("the main window", lambda: window_titled(app, CAPTION))
@@ -229,7 +236,7 @@ every_focusable_control_is_named(main, "main window")
 
 # A second copy says that one is already running, shows no window and ends once answered; the
 # first copy carries on untouched.
-second = subprocess.Popen([options.program], stdin=subprocess.DEVNULL)
+second = subprocess.Popen([options.program, RECORD], cwd=RECORD_DIR, stdin=subprocess.DEVNULL)
 started.append(second)
 copy = wait_for("the second copy on the accessibility bus", lambda: application(second.pid), 20)
 message = wait_for("the already-running message", lambda: find(copy, "label", "Application is already running"))
@@ -241,6 +248,7 @@ except subprocess.TimeoutExpired:
     check(False, "the second copy still runs after its message was answered")
     second.kill()
 check(window_titled(app, CAPTION) is not None, "the first copy's main window is gone")
+check(find(app, "label", "Ms. Zoë Lee") is None, "the first copy opened the second copy's record")
 
 name_box = find(main, "text", "Name")
 check(name_box is not None, "no text box named Name")
@@ -326,4 +334,14 @@ if options.maps:
 # Exit ends the program (run-atspi-walkthrough checks that it is gone), on Wayland with the
 # report window still open.
 press(find(details, "push button", "Exit"))
+
+# Started again with the record, the program shows the record's reading.
+wait_for("the program to end", lambda: application(pid) is None)
+opened = subprocess.Popen([options.program, RECORD], cwd=RECORD_DIR, stdin=subprocess.DEVNULL)
+started.append(opened)
+app = wait_for("the program with a record on the accessibility bus", lambda: application(opened.pid), 20)
+wait_for("the record's reading", lambda: find(app, "label", "Ms. Zoë Lee"))
+check(find(app, "label", "Goat") is not None, "the record's reading does not name the sign Goat")
+press(find(app, "push button", "Exit"))
+wait_for("the program with a record to end", lambda: opened.poll() is not None)
 finish()

@@ -1,5 +1,7 @@
 #include "ApplicationFlow.h"
 #include "EndApplication.h"
+#include "MessageBox.h"
+#include "RecordFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using zodiac::frmMain;
@@ -140,6 +143,20 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!flow.MainWindow());
         QVERIFY(!flow.SignDetails());
+    }
+
+    // A record from the command line opens once the main window is up (tst_frmmain: what Open refuses).
+    void recordFromCommandLine() {
+        zodiac::SetMessageAnswerer([](const zodiac::ShownMessage&) { return zodiac::MessageAnswer::Ok; });
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Zoë Lee.str");
+        QVERIFY(zodiac::WriteRecordFile(path, {"Zoë Lee", "Female", "7", "January", "1980"}).ok);
+        zodiac::ApplicationFlow flow(7);
+        flow.ShowMainWindow();
+        flow.OpenRecordWhenShown(path);
+        QVERIFY(flow.MainWindow()->isVisible() && !flow.SignDetails());
+        QTRY_VERIFY(flow.SignDetails());
+        QCOMPARE(flow.Reading().Name, std::string("Zoë Lee"));
     }
 
     void coBrandAboutHalf() {

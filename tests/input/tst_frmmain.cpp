@@ -328,6 +328,9 @@ private slots:
                                      << "Please Check The File.";
         QTest::newRow("other ending") << "/tmp/reading.txt"
                                       << "Please Check The File.";
+        QVERIFY(QDir(dir.path()).mkpath("folder.str"));
+        QTest::newRow("folder") << dir.filePath("folder.str") << "Please Check The File.";
+        QTest::newRow("missing") << dir.filePath("none.str") << "Please Check The File.";
     }
 
     void openCancelledOrWrongEnding() {

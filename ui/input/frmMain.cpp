@@ -174,10 +174,13 @@ void frmMain::cmdProceed_Click() {
 }
 
 void frmMain::cmdOpen_Click() {
-    const QString badFile = QStringLiteral("Please Check The File.");
-    const QString path =
+    OpenRecord(
         AskForFile(this, {FileDialogRequest::Open, QStringLiteral("Select the source file"),
-                          QStringLiteral("Nerro Free Chinese Astrology (*.str)"), QStringLiteral("str")});
+                          QStringLiteral("Nerro Free Chinese Astrology (*.str)"), QStringLiteral("str")}));
+}
+
+void frmMain::OpenRecord(const QString& path) {
+    const QString badFile = QStringLiteral("Please Check The File.");
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral("str"), Qt::CaseSensitive)) {

@@ -27,6 +27,9 @@ public:
 
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // What Open does with the chosen path: a record given on the command line comes in here too,
+    // so it is checked and read exactly as one chosen in the dialog. The empty path is a cancel.
+    void OpenRecord(const QString& path);
 
     // Start-up puts one of the two overlapping brand offers on top.
     void BringBrandLabelToFront(bool coBrand);
