@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
@@ -70,14 +71,40 @@ qreal LongestLine(const QFontMetricsF& fm, const QString& text) {
 
 struct Checker {
     QWidget* window;
+    QString state;
     QImage image;
     QStringList faults;
     double lowestContrast = 0;
 
     void Fault(const QWidget* widget, const QString& what) {
-        faults << QStringLiteral("%1 %2: %3")
+        faults << QStringLiteral("%1 %2 (%3): %4")
                       .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
-                           what);
+                           state, what);
+    }
+
+    QRect Pixels(const QRectF& windowRect) const {
+        const qreal ratio = image.devicePixelRatio();
+        return QRectF(windowRect.topLeft() * ratio, windowRect.size() * ratio)
+            .toAlignedRect()
+            .intersected(image.rect());
+    }
+
+    // The colour text is drawn in: of the pixels in its area, the one that stands out most from the
+    // background (the others are edges blended with it).
+    QColor DrawnTextColor(const QRectF& windowRect, const QColor& background) const {
+        const QRect inside = Pixels(windowRect);
+        QColor most = background;
+        double best = 1;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor pixel = QColor::fromRgb(image.pixel(x, y) | 0xff000000u);
+                if (const double ratio = Contrast(pixel, background); ratio > best) {
+                    best = ratio;
+                    most = pixel;
+                }
+            }
+        }
+        return most;
     }
 
     QRect InWindow(const QWidget* widget, const QRect& rect) const {
@@ -86,11 +113,8 @@ struct Checker {
 
     // The colour drawn most often inside a rectangle of the window: the background under a text.
     QColor BackgroundIn(const QRect& windowRect) const {
-        const qreal ratio = image.devicePixelRatio();
-        const QRect pixels(QPoint(qRound(windowRect.left() * ratio), qRound(windowRect.top() * ratio)),
-                           QSize(qRound(windowRect.width() * ratio), qRound(windowRect.height() * ratio)));
         QHash<QRgb, int> counts;
-        const QRect inside = pixels.intersected(image.rect());
+        const QRect inside = Pixels(windowRect);
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
                 ++counts[image.pixel(x, y) | 0xff000000u];
@@ -168,9 +192,11 @@ struct Checker {
             if (!QRectF(parent->rect()).adjusted(-Slack, -Slack, Slack, Slack).contains(inParent))
                 Fault(label, QStringLiteral("its text runs past the edge of %1").arg(parent->objectName()));
         }
-        if (label->palette().isBrushSet(QPalette::Active, label->foregroundRole()))
-            CheckContrast(label, QStringLiteral("text"), label->palette().color(label->foregroundRole()),
-                          BackgroundIn(InWindow(label, label->rect())));
+        if (label->palette().isBrushSet(QPalette::Active, label->foregroundRole())) {
+            const QColor background = BackgroundIn(InWindow(label, label->rect()));
+            const QRectF text = TextArea(label).translated(label->mapTo(window, QPoint()));
+            CheckContrast(label, QStringLiteral("text"), DrawnTextColor(text, background), background);
+        }
     }
 
     void CheckButton(QAbstractButton* button) {
@@ -292,6 +318,7 @@ struct Checker {
         const QAbstractItemModel* model = view->model();
         // Item views draw their text with this margin on each side, and elide what does not fit.
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QPalette palette = view->palette();
         for (int row = 0; row < model->rowCount(); ++row) {
             for (int column = 0; column < model->columnCount(); ++column) {
                 const QModelIndex index = model->index(row, column);
@@ -301,6 +328,17 @@ struct Checker {
                 const QVariant font = model->data(index, Qt::FontRole);
                 const QFontMetricsF fm(font.isValid() ? font.value<QFont>() : view->font());
                 const QRect cell = view->visualRect(index);
+                if (!view->viewport()->rect().contains(cell) || fm.height() > cell.height() + Slack) {
+                    Fault(calendar, QStringLiteral("\"%1\" in row %2 is cut: its cell %3 x %4 at %5 lies "
+                                                   "outside the calendar or is lower than the text (%6 px)")
+                                        .arg(text)
+                                        .arg(row)
+                                        .arg(cell.width())
+                                        .arg(cell.height())
+                                        .arg(cell.top())
+                                        .arg(fm.height()));
+                    return;
+                }
                 if (fm.horizontalAdvance(text) > cell.width() - 2 * margin + Slack) {
                     Fault(calendar, QStringLiteral("\"%1\" is wider than its cell (%2 px) and is elided")
                                         .arg(text)
@@ -308,11 +346,14 @@ struct Checker {
                     return;
                 }
                 const QVariant foreground = model->data(index, Qt::ForegroundRole);
-                // Days of the months before and after are greyed on purpose, as disabled text is.
+                // Only the colours the program gives count; the theme's own text and the greyed days of
+                // the months before and after (drawn as disabled text) are the desktop's choice.
                 const QColor colour = foreground.value<QBrush>().color();
                 if (!foreground.isValid() || view->selectionModel()->isSelected(index) ||
-                    colour == view->palette().color(QPalette::Disabled, QPalette::Text))
+                    colour == palette.color(QPalette::Text) ||
+                    colour == palette.color(QPalette::Disabled, QPalette::Text))
                     continue;
+                // The cells' small text has no stroke a full pixel wide to measure its colour on.
                 CheckContrast(calendar, QStringLiteral("\"%1\"").arg(text), colour,
                               BackgroundIn(InWindow(view->viewport(), cell)));
             }
@@ -369,7 +410,6 @@ struct Checker {
     }
 
     void Run() {
-        image = window->grab().toImage();
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets.prepend(window);
         for (QWidget* widget : widgets) {
@@ -400,8 +440,8 @@ struct Checker {
 } // namespace
 
 QList<TestPalette> TestPalettes() {
-    // The palette the application started with: the desktop's light default.
-    static const QPalette light = QApplication::palette();
+    // The desktop's own: the palette the style and the platform give, set by nobody.
+    const QPalette desktop;
 
     // As the dark desktop themes draw it (Adwaita-Dark, Breeze Dark).
     QPalette dark;
@@ -442,9 +482,17 @@ QList<TestPalette> TestPalettes() {
     set(contrast, QPalette::Link, Qt::yellow, Qt::yellow);
     set(contrast, QPalette::PlaceholderText, QColor(0xc0, 0xc0, 0xc0), QColor(0x80, 0x80, 0x80));
 
-    return {{QStringLiteral("light"), light},
-            {QStringLiteral("dark"), dark},
-            {QStringLiteral("high contrast"), contrast}};
+    // ZODIAC_TEST_PALETTES names the ones a run takes (say "desktop" under a real theme); the
+    // desktop's own always comes first, the one the tests return to.
+    const QList<TestPalette> all = {{QStringLiteral("desktop"), desktop},
+                                    {QStringLiteral("dark"), dark},
+                                    {QStringLiteral("high contrast"), contrast}};
+    const QStringList wanted = qEnvironmentVariable("ZODIAC_TEST_PALETTES").split(u',', Qt::SkipEmptyParts);
+    QList<TestPalette> chosen;
+    for (const TestPalette& palette : all)
+        if (wanted.isEmpty() || palette.name == all.front().name || wanted.contains(palette.name))
+            chosen << palette;
+    return chosen;
 }
 
 void AddPaletteRows() {
@@ -457,10 +505,48 @@ void UsePalette(const QPalette& palette) {
     QApplication::setPalette(palette);
 }
 
+namespace {
+
+// With ZODIAC_RENDER_SHOTS naming a folder, each window checked is also saved there as the screen
+// shows it, window manager and all, for a person to look at.
+void SaveScreen(const QString& state) {
+    const QString folder = qEnvironmentVariable("ZODIAC_RENDER_SHOTS");
+    if (folder.isEmpty())
+        return;
+    static int shot = 0;
+    const QString tag = QTest::currentDataTag() ? QString::fromUtf8(QTest::currentDataTag()) : QString();
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QStringLiteral("%1/%2-%3-%4-%5.png")
+            .arg(folder, QString::fromUtf8(QTest::currentTestFunction()), tag, state)
+            .arg(++shot));
+}
+
+} // namespace
+
 double VerifyRendering(QWidget* window) {
-    Checker checker{window, {}, {}, 0};
-    checker.Run();
-    QTest::qVerify(checker.faults.isEmpty(), "VerifyRendering",
-                   qPrintable(checker.faults.join(QStringLiteral("\n    "))), __FILE__, __LINE__);
-    return checker.lowestContrast;
+    Checker active{window, QStringLiteral("focused"), {}, {}, 0};
+    active.image = window->grab().toImage();
+    SaveScreen(active.state);
+    active.Run();
+    // Again while another window has the focus: themes paint an inactive window in other colours.
+    Checker inactive{window, QStringLiteral("unfocused"), {}, {}, 0};
+    {
+        QWidget other(window, Qt::Window);
+        other.setGeometry(window->geometry().right() + 8, window->geometry().top(), 40, 40);
+        other.show();
+        other.activateWindow();
+        if (QTest::qWaitForWindowActive(&other) && !window->isActiveWindow()) {
+            inactive.image = window->grab().toImage();
+            SaveScreen(inactive.state);
+            inactive.Run();
+        }
+    }
+    window->activateWindow();
+    static_cast<void>(QTest::qWaitForWindowActive(window));
+    const QStringList faults = active.faults + inactive.faults;
+    QTest::qVerify(faults.isEmpty(), "VerifyRendering", qPrintable(faults.join(QStringLiteral("\n    "))),
+                   __FILE__, __LINE__);
+    if (inactive.lowestContrast == 0 || active.lowestContrast == 0)
+        return std::max(active.lowestContrast, inactive.lowestContrast);
+    return std::min(active.lowestContrast, inactive.lowestContrast);
 }
