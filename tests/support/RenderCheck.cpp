@@ -531,7 +531,9 @@ double VerifyRendering(QWidget* window) {
     // Again while another window has the focus: themes paint an inactive window in other colours.
     Checker inactive{window, QStringLiteral("unfocused"), {}, {}, 0};
     {
-        QWidget other(window, Qt::Window);
+        // Of its own: a window of the checked one's would share its activation. A modal window
+        // stays focused, as it does for its user.
+        QWidget other;
         other.setGeometry(window->geometry().right() + 8, window->geometry().top(), 40, 40);
         other.show();
         other.activateWindow();
