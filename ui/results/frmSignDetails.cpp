@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -351,17 +352,25 @@ void frmSignDetails::Form_Load() {
 }
 
 void frmSignDetails::FitCalendarHeight() {
-    // Styles with roomier controls (Adwaita's month bar, taller cells) need more height than the
-    // place laid out for the calendar, and the last week would be cut: the calendar takes the room
-    // left below it in its frame, and smaller dates where that is not enough.
+    // Styles with roomier controls (Adwaita's month bar and taller cells, Breeze's wider ones) need
+    // more than the place laid out for the calendar, and the last week or day would be cut: the
+    // calendar takes the room left below it in its frame, and smaller dates where that is not enough.
     const int designed = TwipsRect(0, 0, 0, 2370).height();
     const int room = std::max(designed, fraStarUserDetails->contentsRect().bottom() + 1 - MV->y());
-    for (const double points : {8.25, 7.5, 7.0}) {
+    for (const double points : {8.25, 7.5, 7.0, 6.0}) {
         MV->setFont(WindowFont(points));
-        if (MV->minimumSizeHint().height() <= room)
+        const QSize needed = MV->minimumSizeHint();
+        if (needed.height() <= room && needed.width() <= MV->width())
             break;
     }
     MV->resize(MV->width(), std::clamp(MV->minimumSizeHint().height(), designed, room));
+    // Some styles (Breeze) hold rows and columns to a minimum above what the dates need, and the
+    // last ones run past the calendar's edge: the dates' own size is the minimum.
+    if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        const QFontMetrics metrics(MV->font());
+        grid->verticalHeader()->setMinimumSectionSize(metrics.height());
+        grid->horizontalHeader()->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("00")));
+    }
 }
 
 void frmSignDetails::FitCalendarText() {
