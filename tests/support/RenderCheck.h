@@ -30,7 +30,7 @@ void UsePalette(const QPalette& palette);
 // - two controls side by side overlap where both draw (the two brand offers stacked on purpose
 //   excepted);
 // - a text the program colours itself (link labels, the sign and element, the report's runs)
-//   reaches less than 4.5:1 against the background drawn under it, both measured on the pixels;
+//   reaches less than 4.5:1 against the background drawn under it, measured on the pixels;
 // - a calendar's cell lies outside the calendar or is lower than its text.
 // It looks at the window focused and again while another window has the focus.
 // Returns the lowest contrast found among those texts (0 when there are none).
