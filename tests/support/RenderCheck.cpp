@@ -484,9 +484,11 @@ double VerifyRendering(QWidget* window) {
     };
     check(QStringLiteral("focused"));
     {
-        // Again while a window of its own (one of the checked window's would share its activation)
-        // has the focus: themes paint an unfocused window in other colours. A modal one keeps it.
+        // Again while another window has the focus, as when the user turns to another program:
+        // themes paint an unfocused window in other colours. One of its own (one of the checked
+        // window's would share its activation), modal so that a modal window gives up the focus too.
         QWidget other;
+        other.setWindowModality(Qt::ApplicationModal);
         other.show();
         other.activateWindow();
         if (QTest::qWaitForWindowActive(&other) && !window->isActiveWindow())
