@@ -28,25 +28,52 @@ QColor Mix(const QColor& from, const QColor& to, double share) {
 
 const char* const WantedColorProperty = "zodiacWantedTextColor";
 
+// The text colour the palette gives for text on `backgroundRole`: what the desktop chose to read there.
+QPalette::ColorRole TextRoleOn(QPalette::ColorRole backgroundRole) {
+    switch (backgroundRole) {
+    case QPalette::Base:
+    case QPalette::AlternateBase:
+        return QPalette::Text;
+    case QPalette::Button:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::WindowText;
+    }
+}
+
+// The widget that paints what shows through under `widget`: itself when it fills its background,
+// else the nearest ancestor that does, or the window, which always paints its own.
+const QWidget* PaintedUnder(const QWidget* widget) {
+    const QWidget* painter = widget;
+    while (!painter->isWindow() && !painter->autoFillBackground() && painter->parentWidget())
+        painter = painter->parentWidget();
+    return painter;
+}
+
 void ApplyTextColor(QWidget* widget) {
     const QColor wanted = widget->property(WantedColorProperty).value<QColor>();
     if (!wanted.isValid())
         return;
+    const QWidget* under = PaintedUnder(widget);
+    // The palette the background is painted from; the widget's own carries the colours set here.
+    const QPalette painted = under == widget && widget->parentWidget() ? widget->parentWidget()->palette()
+                             : under == widget                         ? QPalette()
+                                                                       : under->palette();
+    const QPalette::ColorRole role = under->backgroundRole();
     QPalette palette = widget->palette();
-    const QColor background = palette.color(widget->backgroundRole());
-    // The palette's own text colour is what the desktop chose to read on this background.
-    const QPalette::ColorRole textRole =
-        widget->backgroundRole() == QPalette::Base ? QPalette::Text : QPalette::WindowText;
-    const QColor readable = widget->parentWidget() ? widget->parentWidget()->palette().color(textRole)
-                                                   : QPalette().color(textRole);
-    const QColor shown = ReadableOn(wanted, background, readable);
-    if (palette.color(QPalette::WindowText) == shown && palette.color(QPalette::Text) == shown)
-        return;
+    bool changed = false;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, shown);
-        palette.setColor(group, QPalette::Text, shown);
+        const QColor shown =
+            ReadableOn(wanted, painted.color(group, role), painted.color(group, TextRoleOn(role)));
+        for (const QPalette::ColorRole textRole : {QPalette::WindowText, QPalette::Text}) {
+            if (palette.color(group, textRole) != shown) {
+                palette.setColor(group, textRole, shown);
+                changed = true;
+            }
+        }
     }
-    widget->setPalette(palette);
+    if (changed)
+        widget->setPalette(palette);
 }
 
 // Re-applies the wanted colour when the desktop's palette changes under the widget.
@@ -85,6 +112,14 @@ QColor ReadableOn(const QColor& wanted, const QColor& background, const QColor& 
             return mixed;
     }
     return target;
+}
+
+QColor ReadableInPalette(const QColor& wanted, const QPalette& palette, QPalette::ColorRole backgroundRole) {
+    const QPalette::ColorRole textRole = TextRoleOn(backgroundRole);
+    const QColor active = ReadableOn(wanted, palette.color(QPalette::Active, backgroundRole),
+                                     palette.color(QPalette::Active, textRole));
+    return ReadableOn(active, palette.color(QPalette::Inactive, backgroundRole),
+                      palette.color(QPalette::Inactive, textRole));
 }
 
 void KeepTextColor(QWidget* widget, const QColor& wanted) {

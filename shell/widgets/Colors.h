@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QPalette>
 
 class QWidget;
 
@@ -22,8 +23,14 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // light desktops the program was drawn for, every colour above comes back unchanged.
 QColor ReadableOn(const QColor& wanted, const QColor& background, const QColor& readable);
 
-// Gives the widget's text `wanted`, made readable on the widget's background, now and again
-// whenever the palette changes (a dark or high-contrast desktop theme).
+// `wanted` made readable on the colour of `backgroundRole` in both colour groups a shown window is
+// drawn in: active, and inactive while another window has the focus. Themes such as
+// Adwaita-HighContrastInverse paint an inactive window in another grey than an active one.
+QColor ReadableInPalette(const QColor& wanted, const QPalette& palette, QPalette::ColorRole backgroundRole);
+
+// Gives the widget's text `wanted`, made readable on the background drawn under it (the nearest
+// ancestor that paints one) in each colour group, now and again whenever the palette changes
+// (a dark or high-contrast desktop theme).
 void KeepTextColor(QWidget* widget, const QColor& wanted);
 
 } // namespace zodiac

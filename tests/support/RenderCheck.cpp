@@ -70,14 +70,15 @@ qreal LongestLine(const QFontMetricsF& fm, const QString& text) {
 
 struct Checker {
     QWidget* window;
+    QString state;
     QImage image;
     QStringList faults;
     double lowestContrast = 0;
 
     void Fault(const QWidget* widget, const QString& what) {
-        faults << QStringLiteral("%1 %2: %3")
+        faults << QStringLiteral("%1 %2 (%3): %4")
                       .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
-                           what);
+                           state, what);
     }
 
     QRect InWindow(const QWidget* widget, const QRect& rect) const {
@@ -292,6 +293,7 @@ struct Checker {
         const QAbstractItemModel* model = view->model();
         // Item views draw their text with this margin on each side, and elide what does not fit.
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const QPalette palette = view->palette();
         for (int row = 0; row < model->rowCount(); ++row) {
             for (int column = 0; column < model->columnCount(); ++column) {
                 const QModelIndex index = model->index(row, column);
@@ -301,6 +303,11 @@ struct Checker {
                 const QVariant font = model->data(index, Qt::FontRole);
                 const QFontMetricsF fm(font.isValid() ? font.value<QFont>() : view->font());
                 const QRect cell = view->visualRect(index);
+                if (!view->viewport()->rect().contains(cell) || fm.height() > cell.height() + Slack) {
+                    Fault(calendar, QStringLiteral("\"%1\" (row %2) is cut by the calendar's edge or its row")
+                                        .arg(text, QString::number(row)));
+                    return;
+                }
                 if (fm.horizontalAdvance(text) > cell.width() - 2 * margin + Slack) {
                     Fault(calendar, QStringLiteral("\"%1\" is wider than its cell (%2 px) and is elided")
                                         .arg(text)
@@ -308,10 +315,12 @@ struct Checker {
                     return;
                 }
                 const QVariant foreground = model->data(index, Qt::ForegroundRole);
-                // Days of the months before and after are greyed on purpose, as disabled text is.
+                // Only the colours the program gives count; the theme's own text and the greyed days of
+                // the months before and after (drawn as disabled text) are the desktop's choice.
                 const QColor colour = foreground.value<QBrush>().color();
                 if (!foreground.isValid() || view->selectionModel()->isSelected(index) ||
-                    colour == view->palette().color(QPalette::Disabled, QPalette::Text))
+                    colour == palette.color(QPalette::Text) ||
+                    colour == palette.color(QPalette::Disabled, QPalette::Text))
                     continue;
                 CheckContrast(calendar, QStringLiteral("\"%1\"").arg(text), colour,
                               BackgroundIn(InWindow(view->viewport(), cell)));
@@ -369,7 +378,6 @@ struct Checker {
     }
 
     void Run() {
-        image = window->grab().toImage();
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets.prepend(window);
         for (QWidget* widget : widgets) {
@@ -400,8 +408,8 @@ struct Checker {
 } // namespace
 
 QList<TestPalette> TestPalettes() {
-    // The palette the application started with: the desktop's light default.
-    static const QPalette light = QApplication::palette();
+    // The desktop's own: the palette the style and the platform give, set by nobody.
+    const QPalette desktop;
 
     // As the dark desktop themes draw it (Adwaita-Dark, Breeze Dark).
     QPalette dark;
@@ -442,9 +450,16 @@ QList<TestPalette> TestPalettes() {
     set(contrast, QPalette::Link, Qt::yellow, Qt::yellow);
     set(contrast, QPalette::PlaceholderText, QColor(0xc0, 0xc0, 0xc0), QColor(0x80, 0x80, 0x80));
 
-    return {{QStringLiteral("light"), light},
-            {QStringLiteral("dark"), dark},
-            {QStringLiteral("high contrast"), contrast}};
+    // ZODIAC_TEST_PALETTES names the ones a run takes (say "desktop" under a real theme); the
+    // desktop's own always comes first, the one the tests return to.
+    QList<TestPalette> palettes = {{QStringLiteral("desktop"), desktop},
+                                   {QStringLiteral("dark"), dark},
+                                   {QStringLiteral("high contrast"), contrast}};
+    const QStringList wanted = qEnvironmentVariable("ZODIAC_TEST_PALETTES").split(u',', Qt::SkipEmptyParts);
+    palettes.removeIf([&](const TestPalette& p) {
+        return !wanted.isEmpty() && p.name != u"desktop" && !wanted.contains(p.name);
+    });
+    return palettes;
 }
 
 void AddPaletteRows() {
@@ -458,9 +473,30 @@ void UsePalette(const QPalette& palette) {
 }
 
 double VerifyRendering(QWidget* window) {
-    Checker checker{window, {}, {}, 0};
-    checker.Run();
-    QTest::qVerify(checker.faults.isEmpty(), "VerifyRendering",
-                   qPrintable(checker.faults.join(QStringLiteral("\n    "))), __FILE__, __LINE__);
-    return checker.lowestContrast;
+    QStringList faults;
+    double lowest = 0;
+    const auto check = [&](const QString& state) {
+        Checker checker{window, state, window->grab().toImage(), {}, 0};
+        checker.Run();
+        faults += checker.faults;
+        if (checker.lowestContrast > 0 && (lowest == 0 || checker.lowestContrast < lowest))
+            lowest = checker.lowestContrast;
+    };
+    check(QStringLiteral("focused"));
+    {
+        // Again while another window has the focus, as when the user turns to another program:
+        // themes paint an unfocused window in other colours. One of its own (one of the checked
+        // window's would share its activation), modal so that a modal window gives up the focus too.
+        QWidget other;
+        other.setWindowModality(Qt::ApplicationModal);
+        other.show();
+        other.activateWindow();
+        if (QTest::qWaitForWindowActive(&other) && !window->isActiveWindow())
+            check(QStringLiteral("unfocused"));
+    }
+    window->activateWindow();
+    static_cast<void>(QTest::qWaitForWindowActive(window));
+    QTest::qVerify(faults.isEmpty(), "VerifyRendering", qPrintable(faults.join(QStringLiteral("\n    "))),
+                   __FILE__, __LINE__);
+    return lowest;
 }

@@ -13,7 +13,8 @@ struct TestPalette {
     QPalette palette;
 };
 
-// A light desktop (the style's own palette), a dark one and a high-contrast one.
+// The desktop's own palette (the style's and the platform's), a dark one as desktops apply a dark
+// colour scheme, and a high-contrast one; ZODIAC_TEST_PALETTES may name fewer.
 QList<TestPalette> TestPalettes();
 
 // The data rows of a rendering test: a column "palette" and one row for each of TestPalettes().
@@ -29,6 +30,8 @@ void UsePalette(const QPalette& palette);
 // - two controls side by side overlap where both draw (the two brand offers stacked on purpose
 //   excepted);
 // - a text the program colours itself (link labels, the sign and element, the report's runs)
-//   reaches less than 4.5:1 against the background drawn under it.
+//   reaches less than 4.5:1 against the background drawn under it, measured on the pixels;
+// - a calendar's cell lies outside the calendar or is lower than its text.
+// It looks at the window focused and again while another window has the focus.
 // Returns the lowest contrast found among those texts (0 when there are none).
 double VerifyRendering(QWidget* window);

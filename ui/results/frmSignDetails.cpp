@@ -20,6 +20,8 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +33,7 @@
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -366,7 +369,30 @@ void frmSignDetails::Form_Load() {
     txtFamousPersons->setPlainText(FromUtf8(m_reading.FamousPersons));
 }
 
+void frmSignDetails::FitCalendarHeight() {
+    // Styles with roomier controls (Adwaita's month bar and taller cells, Breeze's wider ones) need
+    // more than the place laid out for the calendar, and the last week or day would be cut: the
+    // calendar takes the room left below it in its frame, and smaller dates where that is not enough.
+    const int designed = TwipsRect(0, 0, 0, 2370).height();
+    const int room = std::max(designed, fraStarUserDetails->contentsRect().bottom() + 1 - MV->y());
+    for (const double points : {8.25, 7.5, 7.0, 6.0}) {
+        MV->setFont(WindowFont(points));
+        const QSize needed = MV->minimumSizeHint();
+        if (needed.height() <= room && needed.width() <= MV->width())
+            break;
+    }
+    MV->resize(MV->width(), std::clamp(MV->minimumSizeHint().height(), designed, room));
+    // Some styles (Breeze) hold rows and columns to a minimum above what the dates need, and the
+    // last ones run past the calendar's edge: the dates' own size is the minimum.
+    if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        const QFontMetrics metrics(MV->font());
+        grid->verticalHeader()->setMinimumSectionSize(metrics.height());
+        grid->horizontalHeader()->setMinimumSectionSize(metrics.horizontalAdvance(QStringLiteral("00")));
+    }
+}
+
 void frmSignDetails::FitCalendarText() {
+    FitCalendarHeight();
     // Seven columns in the laid-out width leave little room: the day names take the largest of the
     // window font and two slightly smaller sizes in which every name fits, or single letters.
     const int margin = MV->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MV) + 1;
@@ -390,9 +416,8 @@ void frmSignDetails::FitCalendarText() {
     // Qt draws the weekend in pure red, which reads poorly on white and worse on a dark theme.
     // The dates lie on the base colour, the day names on the alternate one.
     const QPalette palette = MV->palette();
-    const QColor text = palette.color(QPalette::Text);
-    const QColor red = ReadableOn(ReadableOn(Qt::red, palette.color(QPalette::Base), text),
-                                  palette.color(QPalette::AlternateBase), text);
+    const QColor red = ReadableInPalette(ReadableInPalette(Qt::red, palette, QPalette::Base), palette,
+                                         QPalette::AlternateBase);
     for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
         QTextCharFormat weekend = MV->weekdayTextFormat(day);
         weekend.setForeground(red);

@@ -49,6 +49,7 @@ private:
     void BuildMenu();
     void BuildControls();
     void Form_Load();
+    void FitCalendarHeight();
     void FitCalendarText();
 
     const ZodiacReading& m_reading;

@@ -29,12 +29,16 @@ ReportColors PrintedReportColors() {
 
 ReportColors ScreenReportColors(const QPalette& palette) {
     // The report area is drawn in the window's colour.
-    const QColor background = palette.color(QPalette::Window);
-    const QColor text = palette.color(QPalette::WindowText);
     // Black values mean "the normal text colour"; where black does not read, the theme's text does.
+    // The window is drawn active and, while another has the focus, inactive: black must read in both.
+    bool blackReads = true;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        blackReads = blackReads && ContrastRatio(ReportValueColor, palette.color(group, QPalette::Window)) >=
+                                       MinimumContrast;
     const QColor value =
-        ContrastRatio(ReportValueColor, background) >= MinimumContrast ? ReportValueColor : text;
-    return {ReadableOn(SignColor, background, text), value};
+        blackReads ? ReportValueColor
+                   : ReadableInPalette(palette.color(QPalette::WindowText), palette, QPalette::Window);
+    return {ReadableInPalette(SignColor, palette, QPalette::Window), value};
 }
 
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,

@@ -109,8 +109,7 @@ private:
         RemoveLinkFormat(doc);
         QTextCursor cursor(doc);
         const QPalette palette = m_area->palette();
-        const QColor linkColor = ReadableOn(palette.color(QPalette::Link), palette.color(QPalette::Base),
-                                            palette.color(QPalette::Text));
+        const QColor linkColor = ReadableInPalette(palette.color(QPalette::Link), palette, QPalette::Base);
         for (const LinkRange& link : FindLinks(doc->toPlainText())) {
             QTextCharFormat format;
             format.setAnchor(true);
