@@ -25,6 +25,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTextEdit>
 
 namespace zodiac {
@@ -98,7 +99,13 @@ void frmSave::ShowReport() {
     QPalette area = RTB->palette();
     area.setColor(QPalette::Base, palette().color(QPalette::Window));
     RTB->setPalette(area);
-    ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
+    {
+        // Composed in one piece: the clipboards are emptied once for the new text, not once for
+        // each of its runs, each of which would wait for the X server twice.
+        const QSignalBlocker composing(RTB);
+        ComposeReport(*RTB->document(), m_reading, QLocale::system(), ScreenReportColors(RTB->palette()));
+    }
+    RTB_Change();
     RTB->moveCursor(QTextCursor::Start);
 }
 
