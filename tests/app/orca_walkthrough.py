@@ -60,10 +60,15 @@ class Orca:
 
     STAMP = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
     SPEECH = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - SPEECH OUTPUT: '")
-    # The text ends with a quote, then the voice it is spoken in.
-    SPEECH_END = re.compile(r"'(?: voice=\w+)?\s*\{.*\}\s*$", re.DOTALL)
+    # The text ends with a quote, then the voice it is spoken in (None in Orca 48 when it has no
+    # speech server).
+    SPEECH_END = re.compile(r"'(?: voice=\w+)?\s*(?:\{.*\}|None)\s*$", re.DOTALL)
+    # Orca 43 writes an object as [role | name], Orca 48 as [role: 'name'], or [role] unnamed.
     FOCUS = re.compile(
-        r" - ORCA: Changing locusOfFocus from .* to \[(?P<role>[^|\]]*) \| (?P<name>.*)\]\. Notify")
+        r" - (?:ORCA: Changing locusOfFocus|FOCUS MANAGER: Changing locus of focus) from .* to "
+        r"\[(?P<role>[^|:\]]*)(?: \| (?P<name>.*)|: '(?P<quoted>.*)')?\]\. Notify")
+    # The last line Orca writes before it listens to events: Orca 43, then Orca 48.
+    READY = re.compile(r"ORCA: (?:Startup complete|Starting Atspi main event loop)")
 
     def __init__(self, scratch):
         self.path = os.path.join(scratch, "orca-debug.txt")
@@ -102,11 +107,11 @@ class Orca:
         return True
 
     def take(self, line):
-        if "ORCA: Startup complete" in line:
+        if self.READY.search(line):
             self.ready = True
         focus = self.FOCUS.search(line)
         if focus:
-            self.focused.append((focus["role"], focus["name"]))
+            self.focused.append((focus["role"], focus["name"] or focus["quoted"] or ""))
         if self.partial is not None:
             # A sentence with line breaks goes on in lines indented past the time stamp.
             if self.STAMP.match(line):
@@ -255,11 +260,18 @@ def walk(w):
     w.step("to the month list", keys("shift+Tab"), r"\bmonth\b", r"\bJanuary\b")
     w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b1\b")
 
+    current = {"day": "1", "month": "January"}
+
     def choose(what, count, moves, entry):
         """Opens the focused list, moves to the entry and chooses it."""
-        w.step(f"open the {what} list", keys("alt+Down"), rf"\b{count} items\b")
+        # Orca 43 takes the focus to the list and says how many entries it has, Orca 48 to the
+        # current entry and says that.
+        w.step(f"open the {what} list", keys("alt+Down"), rf"\b({count} items|{current[what]})\b")
+        check(any(role in ("list", "list item") for role, _ in w.orca.focused[w.last_mark[1]:]),
+              f"open the {what} list: the focus did not go into the list")
         w.step(entry, keys(*moves), rf"\b{entry}\b")
         w.step("choose it", keys("Return"), rf"\b{entry}\b", rf"\b{what}\b")
+        current[what] = entry
 
     choose("day", 31, ["End"], "31")
     w.step("to the month list", keys("Tab"), r"\bmonth\b", r"\bJanuary\b")

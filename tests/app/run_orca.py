@@ -30,6 +30,11 @@ orca_module = importlib.util.spec_from_loader("orca_command", loader)
 command = importlib.util.module_from_spec(orca_module)
 loader.exec_module(command)
 
+# Orca 43 and 48 both have these; a later Orca that renamed them would otherwise quietly kill
+# or wait for other Orcas again.
+for name in ("otherOrcas", "setProcessName", "main"):
+    if not callable(getattr(command, name, None)):
+        sys.exit(f"run_orca.py: {ORCA} has no {name}(); this Orca is not started the way it expects")
 command.otherOrcas = lambda: []
 command.setProcessName = lambda name: False
 command.open = functools.partial(builtins.open, buffering=1)
