@@ -254,9 +254,31 @@ def walk(w):
     w.step("back to the sex", keys("shift+Tab"), r"\bFemale\b", r"radio button")
     w.step("choose Female", keys("space"), r"\bselected\b")
 
-    # The three date lists: what each one is, and its value. Qt 6.4 tells a screen reader nothing
-    # when a closed list changes its entry, so entries are chosen in the opened list.
+    # The three date lists: what each one is, and its value.
     w.step("to the year list", keys("shift+Tab"), r"\byear\b", r"\b1936\b")
+    w.step("to the month list", keys("shift+Tab"), r"\bmonth\b", r"\bJanuary\b")
+    w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b1\b")
+
+    def closed(key, entry, action=None):
+        """Changes the focused, closed list; its new entry is said, and said once."""
+        said = w.step(f"{key} in the closed list", action or keys(key), rf"\b{entry}\b")
+        check(sum(1 for sentence in said if re.search(rf"\b{entry}\b", sentence)) <= 1,
+              f"{key} in the closed list: {entry} is said more than once: {said!r}")
+
+    for key, entry in [("Down", "2"), ("Down", "3"), ("End", "31"), ("Home", "1"), ("Next", "2"),
+                       ("Prior", "1")]:
+        closed(key, entry)
+    # The name box is said whole, as typed.
+    said = w.step("back to the name box", keys("shift+Tab"), r"\bName\b", r"\bAnn\b")
+    check(not any(re.search(r"\bAn\b", sentence) for sentence in said), f"the name is cut short: {said!r}")
+    w.step("to the day list", keys("Tab"), r"\bday\b", r"\b1\b")
+    w.step("to the month list", keys("Tab"), r"\bmonth\b", r"\bJanuary\b")
+    closed("Down", "February")
+    closed("Up", "January")
+    w.step("to the year list", keys("Tab"), r"\byear\b", r"\b1936\b")
+    closed("Down", "1937")
+    closed("typed 1985", "1985", lambda: type_text("1985"))
+    closed("Home", "1936")
     w.step("to the month list", keys("shift+Tab"), r"\bmonth\b", r"\bJanuary\b")
     w.step("to the day list", keys("shift+Tab"), r"\bday\b", r"\b1\b")
 

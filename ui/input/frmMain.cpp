@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "BrandFrame.h"
 #include "BrandTexts.h"
+#include "ClosedListSpeech.h"
 #include "Colors.h"
 #include "Controls.h"
 #include "DateText.h"
@@ -11,6 +12,7 @@
 #include "InputCheck.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "NameBox.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
 #include "TextFit.h"
@@ -71,7 +73,7 @@ void frmMain::BuildControls() {
     Label1 = MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name"));
     PlaceTwips(Label1, 480, 360, 495, 195);
 
-    txtName = new QLineEdit(fraDetails);
+    txtName = new NameBox(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(WindowFont());
     txtName->setAccessibleName(QStringLiteral("Name"));
@@ -88,6 +90,8 @@ void frmMain::BuildControls() {
     PlaceTwips(cboMonth, 1755, 720, 1305, 315);
     cboYear = MakeList(fraDetails, QStringLiteral("cboYear"), QStringLiteral("Birth year"));
     PlaceTwips(cboYear, 3120, 720, 1095, 315);
+    for (QComboBox* list : {cboDate, cboMonth, cboYear})
+        SpeakClosedListChanges(list);
 
     Label5 = MakeLabel(fraDetails, QStringLiteral("Label5"), QStringLiteral("Sex"));
     PlaceTwips(Label5, 630, 1260, 330, 195);
