@@ -327,9 +327,13 @@ void frmSignDetails::Form_Load() {
     ShowBirthDate(MV, m_reading);
 
     SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
-    // Labels take no focus, so a screen reader would not say them on arrival; the window's
-    // description, which it says after the title, carries them.
-    setAccessibleDescription(ReadingSummary(lblName->text(), sign, lblChineseElement->text()));
+    // Labels take no focus, so a screen reader would not say them on arrival; descriptions carry
+    // them. Orca 43 says the window's description after the title; Orca 48 drops the description
+    // of the window it announces but says that of the group the focus arrives in. Neither says
+    // the other's, so the reading is heard once with each.
+    const QString summary = ReadingSummary(lblName->text(), sign, lblChineseElement->text());
+    setAccessibleDescription(summary);
+    fraStarUserDetails->setAccessibleDescription(summary);
 
     txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
     const auto setLine = [](QLineEdit* box, const std::string& value) {
