@@ -3,7 +3,7 @@
 would have said what a blind user needs to hear.
 
 Started by run-orca-walkthrough, which provides the X server, the window manager, the session bus
-and the accessibility bus. Orca runs with speech off; every sentence it would have spoken is in its
+and the accessibility bus. Orca has no speech server; every sentence it would have spoken is in its
 debug file as a "SPEECH OUTPUT" line, and that is what is checked here. The checks look for the
 words that carry the meaning (what a list is and its value, a box's name and whole text), not for
 Orca's exact wording.
@@ -321,6 +321,8 @@ def walk(w):
     # Details window: the reading comes first, before any link or offer.
     reading = (r"\bMs\. Ann\b", r"\bRat\b", r"\bFire\b")
     said = w.step("Proceed", keys("alt+p"), *reading)
+    check(sum(1 for sentence in said if re.search(reading[0], sentence)) == 1,
+          f"details window: the reading is not said once: {said!r}")
     heard = ""
     for sentence in said:
         if all(re.search(p, heard) for p in reading):
@@ -347,6 +349,8 @@ def walk(w):
         together = " | ".join(said)
         if all(re.search(p, together) for p in (r"\bDate of Birth\b", r"\b1\b", r"\bJanuary\b", r"\b1936\b")):
             calendar_heard = True
+            check(sum(1 for sentence in said if "1936" in sentence) == 1,
+                  f"the calendar: the date is not said once: {said!r}")
         if not pending and calendar_heard:
             break
     check(not pending, f"these boxes were never spoken: {', '.join(pending)}")

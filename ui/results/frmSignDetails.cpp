@@ -15,6 +15,7 @@
 #include "WindowFonts.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -91,6 +93,36 @@ std::optional<int> ShortNumber(const std::string& text) {
         return std::nullopt;
     return value;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void Announce(QWidget* widget, const QString& text) {
+    QAccessibleAnnouncementEvent announcement(widget, text);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+// Announces the watched widget's name and description each time it takes the focus, after the
+// toolkit has told a screen reader of the new focus: Orca presents the focus as it comes and would
+// cut an earlier announcement short.
+class FocusAnnouncer : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            QPointer<QWidget> widget = static_cast<QWidget*>(watched);
+            QMetaObject::invokeMethod(
+                this,
+                [widget] {
+                    if (widget && widget->hasFocus())
+                        Announce(widget, widget->accessibleName() + QStringLiteral(": ") +
+                                             widget->accessibleDescription());
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+#endif
 
 // The reading as the window shows it at the top left, for a screen reader to say on arrival.
 QString ReadingSummary(const QString& nameLine, const QString& sign, const QString& element) {
@@ -239,14 +271,24 @@ void frmSignDetails::BuildControls() {
     if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next month"));
     // The focus goes to the calendar's grid, which has no name, and its cells give only day numbers:
-    // the grid says the whole selected date in words.
+    // the grid says the whole selected date in words. Orca 43 says the grid's name and description.
+    // Orca 48 reads only the row of day numbers around the focused cell, so on a toolkit that has
+    // announcements the date is announced as the grid takes the focus or, holding it, changes the
+    // date; Orca 43 does not hear announcements, so neither Orca says the date twice.
     if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
         grid->setAccessibleName(QStringLiteral("Your Date of Birth"));
         const auto describeDate = [this, grid] {
             grid->setAccessibleDescription(MV->locale().toString(MV->selectedDate(), QLocale::LongFormat));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (grid->hasFocus())
+                Announce(grid, grid->accessibleDescription());
+#endif
         };
         describeDate();
         connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        grid->installEventFilter(new FocusAnnouncer(grid));
+#endif
     }
     PlaceTwips(MV, 270, 3840, 2910, 2370);
     FitCalendarText();
