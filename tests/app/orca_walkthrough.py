@@ -262,7 +262,9 @@ def walk(w):
     def closed(key, entry, action=None):
         """Changes the focused, closed list; its new entry is said, and said once."""
         said = w.step(f"{key} in the closed list", action or keys(key), rf"\b{entry}\b")
-        check(sum(1 for sentence in said if re.search(rf"\b{entry}\b", sentence)) <= 1,
+        # Only sentences that start with the entry count: with keys typed quickly, Orca 48 may read
+        # an entry passed on the way with the new text ("1980 combo box 1985").
+        check(sum(1 for sentence in said if re.match(rf"{entry}\b", sentence)) <= 1,
               f"{key} in the closed list: {entry} is said more than once: {said!r}")
 
     for key, entry in [("Down", "2"), ("Down", "3"), ("End", "31"), ("Home", "1"), ("Next", "2"),
