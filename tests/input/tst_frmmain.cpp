@@ -6,6 +6,7 @@
 #include "UrlCatcher.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -174,6 +175,41 @@ private slots:
         QCOMPARE(Find<QPushButton>(window, "cmdProceed")->accessibleName(), QStringLiteral("Proceed"));
         QCOMPARE(Find<QPushButton>(window, "cmdOpen")->accessibleName(),
                  QStringLiteral("Open Previously Saved Record"));
+    }
+
+    // A screen reader reads the name box as one run and edits it within its text.
+    void nameBoxAccessibleText_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("insert");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("insert at the end") << 7 << 7 << QStringLiteral("e") << "Ann Leee";
+        QTest::newRow("insert at the start") << 0 << 0 << QStringLiteral("J") << "JAnn Lee";
+        QTest::newRow("delete a word") << 3 << 7 << QString() << "Ann";
+        QTest::newRow("replace a letter") << 0 << 1 << QStringLiteral("J") << "Jnn Lee";
+        QTest::newRow("past the end") << 2 << 9 << QString() << "Ann Lee";
+        QTest::newRow("before the start") << -1 << 2 << QStringLiteral("x") << "Ann Lee";
+        QTest::newRow("reversed") << 4 << 2 << QString() << "Ann Lee";
+    }
+
+    void nameBoxAccessibleText() {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, insert);
+        QFETCH(QString, expected);
+        frmMain window;
+        auto* name = Find<QLineEdit>(&window, "txtName");
+        name->setText(QStringLiteral("Ann Lee"));
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(name);
+        QVERIFY(box && box->textInterface() && box->editableTextInterface());
+        for (int offset = 0; offset <= 7; ++offset) {
+            int runStart = -2, runEnd = -2;
+            box->textInterface()->attributes(offset, &runStart, &runEnd);
+            QCOMPARE(std::pair(runStart, runEnd), std::pair(0, 7));
+        }
+        box->editableTextInterface()->replaceText(start, end, insert);
+        QCOMPARE(name->text(), expected);
+        QCOMPARE(box->textInterface()->text(0, box->textInterface()->characterCount()), expected);
     }
 
     void validationMessages_data() {

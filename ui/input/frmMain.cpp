@@ -2,6 +2,7 @@
 
 #include "BrandFrame.h"
 #include "BrandTexts.h"
+#include "ClosedListSpeech.h"
 #include "Colors.h"
 #include "Controls.h"
 #include "DateText.h"
@@ -10,6 +11,7 @@
 #include "InputCheck.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "NameBox.h"
 #include "NewYearTable.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
@@ -59,7 +61,7 @@ void frmMain::BuildControls() {
     Label1 = MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name"));
     PlaceTwips(Label1, 480, 360, 495, 195);
 
-    txtName = new QLineEdit(fraDetails);
+    txtName = new NameBox(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(WindowFont());
     txtName->setAccessibleName(QStringLiteral("Name"));
@@ -76,6 +78,8 @@ void frmMain::BuildControls() {
     PlaceTwips(cboMonth, 1755, 720, 1305, 315);
     cboYear = MakeList(fraDetails, QStringLiteral("cboYear"), QStringLiteral("Birth year"));
     PlaceTwips(cboYear, 3120, 720, 1095, 315);
+    for (QComboBox* list : {cboDate, cboMonth, cboYear})
+        SpeakClosedListChanges(list);
 
     Label5 = MakeLabel(fraDetails, QStringLiteral("Label5"), QStringLiteral("Sex"));
     PlaceTwips(Label5, 630, 1260, 330, 195);

@@ -16,6 +16,7 @@
 #include "WindowSetup.h"
 #include "frmAbout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
@@ -93,6 +95,36 @@ std::optional<int> ShortNumber(const std::string& text) {
         return std::nullopt;
     return value;
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void Announce(QWidget* widget, const QString& text) {
+    QAccessibleAnnouncementEvent announcement(widget, text);
+    QAccessible::updateAccessibility(&announcement);
+}
+
+// Announces the watched widget's name and description each time it takes the focus, after the
+// toolkit has told a screen reader of the new focus: Orca presents the focus as it comes and would
+// cut an earlier announcement short.
+class FocusAnnouncer : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            QPointer<QWidget> widget = static_cast<QWidget*>(watched);
+            QMetaObject::invokeMethod(
+                this,
+                [widget] {
+                    if (widget && widget->hasFocus())
+                        Announce(widget, widget->accessibleName() + QStringLiteral(": ") +
+                                             widget->accessibleDescription());
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+#endif
 
 // The reading as the window shows it at the top left, for a screen reader to say on arrival.
 QString ReadingSummary(const QString& nameLine, const QString& sign, const QString& element) {
@@ -246,14 +278,24 @@ void frmSignDetails::BuildControls() {
     if (auto* next = MV->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next month"));
     // The focus goes to the calendar's grid, which has no name, and its cells give only day numbers:
-    // the grid says the whole selected date in words.
+    // the grid says the whole selected date in words. Orca 43 says the grid's name and description.
+    // Orca 48 reads only the row of day numbers around the focused cell, so on a toolkit that has
+    // announcements the date is announced as the grid takes the focus or, holding it, changes the
+    // date; Orca 43 does not hear announcements, so neither Orca says the date twice.
     if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
         grid->setAccessibleName(QStringLiteral("Your Date of Birth"));
         const auto describeDate = [this, grid] {
             grid->setAccessibleDescription(MV->locale().toString(MV->selectedDate(), QLocale::LongFormat));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (grid->hasFocus())
+                Announce(grid, grid->accessibleDescription());
+#endif
         };
         describeDate();
         connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        grid->installEventFilter(new FocusAnnouncer(grid));
+#endif
     }
     PlaceTwips(MV, 270, 3840, 2910, 2370);
     FitCalendarText();
@@ -347,9 +389,13 @@ void frmSignDetails::Form_Load() {
     ShowBirthDate(MV, m_reading);
 
     SetLabelText(lblChineseElement, FromUtf8(m_reading.Element));
-    // Labels take no focus, so a screen reader would not say them on arrival; the window's
-    // description, which it says after the title, carries them.
-    setAccessibleDescription(ReadingSummary(lblName->text(), sign, lblChineseElement->text()));
+    // Labels take no focus, so a screen reader would not say them on arrival; descriptions carry
+    // them. Orca 43 says the window's description after the title; Orca 48 drops the description
+    // of the window it announces but says that of the group the focus arrives in. Neither says
+    // the other's, so the reading is heard once with each.
+    const QString summary = ReadingSummary(lblName->text(), sign, lblChineseElement->text());
+    setAccessibleDescription(summary);
+    fraStarUserDetails->setAccessibleDescription(summary);
 
     txtChineseElement->setPlainText(FromUtf8(m_reading.ElementDescription));
     const auto setLine = [](QLineEdit* box, const std::string& value) {
