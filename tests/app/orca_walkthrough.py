@@ -323,8 +323,7 @@ def walk(w):
     # Details window: the reading comes first, before any link or offer.
     reading = (r"\bMs\. Ann\b", r"\bPig\b", r"\bWood\b")
     said = w.step("Proceed", keys("alt+p"), *reading)
-    check(sum(1 for sentence in said if re.search(reading[0], sentence)) == 1,
-          f"details window: the reading is not said once: {said!r}")
+    check(sum(bool(re.search(reading[0], s)) for s in said) == 1, f"reading not once: {said!r}")
     heard = ""
     for sentence in said:
         if all(re.search(p, heard) for p in reading):

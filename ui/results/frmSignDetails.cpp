@@ -279,17 +279,13 @@ void frmSignDetails::BuildControls() {
         next->setAccessibleName(QStringLiteral("Next month"));
     // The focus goes to the calendar's grid, which has no name, and its cells give only day numbers:
     // the grid says the whole selected date in words. Orca 43 says the grid's name and description.
-    // Orca 48 reads only the row of day numbers around the focused cell, so on a toolkit that has
-    // announcements the date is announced as the grid takes the focus or, holding it, changes the
-    // date; Orca 43 does not hear announcements, so neither Orca says the date twice.
+    // Orca 48 reads only the row of day numbers around the focused cell (and a changed description),
+    // so on a toolkit that has announcements the date is announced as the grid takes the focus;
+    // Orca 43 does not hear announcements, so neither Orca says the date twice.
     if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
         grid->setAccessibleName(QStringLiteral("Your Date of Birth"));
         const auto describeDate = [this, grid] {
             grid->setAccessibleDescription(MV->locale().toString(MV->selectedDate(), QLocale::LongFormat));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            if (grid->hasFocus())
-                Announce(grid, grid->accessibleDescription());
-#endif
         };
         describeDate();
         connect(MV, &QCalendarWidget::selectionChanged, grid, describeDate);
