@@ -11,8 +11,8 @@
 #include "InputCheck.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
-#include "NameBox.h"
 #include "NewYearTable.h"
+#include "OneRunLine.h"
 #include "RecordFile.h"
 #include "SignDetermination.h"
 #include "TextFit.h"
@@ -61,7 +61,7 @@ void frmMain::BuildControls() {
     Label1 = MakeLabel(fraDetails, QStringLiteral("Label1"), QStringLiteral("Name"));
     PlaceTwips(Label1, 480, 360, 495, 195);
 
-    txtName = new NameBox(fraDetails);
+    txtName = new OneRunLine(fraDetails);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(WindowFont());
     txtName->setAccessibleName(QStringLiteral("Name"));

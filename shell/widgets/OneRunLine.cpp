@@ -1,4 +1,4 @@
-#include "NameBox.h"
+#include "OneRunLine.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -7,11 +7,11 @@ namespace zodiac {
 
 namespace {
 
-class NameBoxAccessible : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
-                          public QAccessibleEditableTextInterface {
+class OneRunLineAccessible : public QAccessibleWidget,
+                             public QAccessibleTextInterface,
+                             public QAccessibleEditableTextInterface {
 public:
-    explicit NameBoxAccessible(NameBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit OneRunLineAccessible(OneRunLine* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface)
@@ -117,7 +117,7 @@ public:
     }
 
 private:
-    NameBox* Box() const { return static_cast<NameBox*>(widget()); }
+    OneRunLine* Box() const { return static_cast<OneRunLine*>(widget()); }
     int Caret(int offset) const { return offset == -2 ? Box()->cursorPosition() : offset; }
 
     void Replace(int startOffset, int endOffset, const QString& text) {
@@ -132,24 +132,25 @@ private:
     }
 };
 
-QAccessibleInterface* NameBoxFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(NameBox::staticMetaObject.className()) && object && object->isWidgetType())
-        return new NameBoxAccessible(static_cast<NameBox*>(object));
+QAccessibleInterface* OneRunLineFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(OneRunLine::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new OneRunLineAccessible(static_cast<OneRunLine*>(object));
     return nullptr;
 }
 
 } // namespace
 
-NameBox::NameBox(QWidget* parent) : QLineEdit(parent) {
+OneRunLine::OneRunLine(QWidget* parent) : QLineEdit(parent) {
     // Qt asks the factories for the most derived class first, so this one wins over Qt's own.
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&NameBoxFactory);
+        QAccessible::installFactory(&OneRunLineFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
 }
 
-QRect NameBox::CharacterRect(int offset) const {
+QRect OneRunLine::CharacterRect(int offset) const {
     const QString all = text();
     if (offset < 0 || offset >= all.size())
         return QRect();
