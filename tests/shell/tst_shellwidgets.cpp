@@ -4,6 +4,7 @@
 #include "BrandTexts.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
+#include "KeptIconStyle.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
 #include "RenderCheck.h"
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStyleFactory>
+#include <memory>
 #include <QtTest>
 
 using namespace zodiac;
@@ -208,6 +211,26 @@ private slots:
         const QImage image = pixmap.toImage();
         QVERIFY(qAlpha(image.pixel(16, 3)) > 0);
         QVERIFY(qRed(image.pixel(16, 3)) > qBlue(image.pixel(16, 3)));
+    }
+
+    // Each standard icon is made once, and is the style's own.
+    void standardIconsKept_data() {
+        QTest::addColumn<int>("icon");
+        QTest::newRow("calendar arrow") << int(QStyle::SP_ArrowLeft);
+        QTest::newRow("other arrow") << int(QStyle::SP_ArrowRight);
+        QTest::newRow("message sign") << int(QStyle::SP_MessageBoxWarning);
+    }
+
+    void standardIconsKept() {
+        QFETCH(int, icon);
+        const auto which = static_cast<QStyle::StandardPixmap>(icon);
+        KeptIconStyle kept(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QIcon first = kept.standardIcon(which);
+        QCOMPARE(kept.standardIcon(which).cacheKey(), first.cacheKey());
+        QVERIFY(QGuiApplication::desktopSettingsAware());
+        std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const int size : {16, 32})
+            QCOMPARE(first.pixmap(size).toImage(), own->standardIcon(which).pixmap(size).toImage());
     }
 
     void messageSeamSeesCaptionAndIcon_data() {
