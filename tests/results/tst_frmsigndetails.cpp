@@ -342,6 +342,34 @@ private slots:
         window.findChild<QAction*>("mnuPrint")->trigger();
         QCOMPARE(print.count(), 2);
     }
+
+    // The first frame is the settled window: the text boxes are laid out at their width before
+    // the window shows (laid out as one endless line, they drew a horizontal scroll bar into it),
+    // and a later window fits its calendar as the first did.
+    void firstFrameIsSettled() {
+        zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
+        reading.PositiveTraits = reading.NegativeTraits = reading.FamousPersons = reading.ElementDescription =
+            Text("A line of text much wider than any of the boxes it is shown in, which wrap it at their width.");
+        QFont firstFont;
+        int firstHeight = 0;
+        for (int round = 0; round < 2; ++round) {
+            frmSignDetails window(reading);
+            const QList<QPlainTextEdit*> boxes = window.findChildren<QPlainTextEdit*>();
+            QCOMPARE(boxes.size(), 4);
+            for (QPlainTextEdit* box : boxes) {
+                QVERIFY2(box->viewport()->width() > box->width() / 2, qPrintable(box->objectName()));
+                QVERIFY2(box->document()->size().width() <= box->viewport()->width(), qPrintable(box->objectName()));
+            }
+            const auto* calendar = window.findChild<QCalendarWidget*>("MV");
+            if (round == 0) {
+                firstFont = calendar->font();
+                firstHeight = calendar->height();
+            } else {
+                QCOMPARE(calendar->font(), firstFont);
+                QCOMPARE(calendar->height(), firstHeight);
+            }
+        }
+    }
 };
 
 QTEST_MAIN(tst_frmSignDetails)

@@ -20,7 +20,9 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
@@ -64,6 +67,20 @@ QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidg
     return box;
 }
 
+// A box in a window not yet shown takes its size only when the window shows, and its text, filled
+// in before, was laid out twice: first as one endless line, which put a horizontal scroll bar into
+// the window's first frame, then again at the box's width. Given its style and size before its
+// text, the box lays the text out once, at its width.
+void SettleTextBox(QPlainTextEdit* box) {
+    box->ensurePolished();
+    // The box places its scroll bars and text area; the text area's size is what the text wraps to.
+    for (QWidget* widget : {static_cast<QWidget*>(box), box->viewport()}) {
+        QResizeEvent placed(widget->size(), QSize());
+        QCoreApplication::sendEvent(widget, &placed);
+        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+}
+
 QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, QWidget* parent, int left,
                             int top, int width, int height) {
     auto* box = new QPlainTextEdit(parent);
@@ -74,6 +91,7 @@ QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, 
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setAccessibleName(accessibleName);
     PlaceTwips(box, left, top, width, height);
+    SettleTextBox(box);
     return box;
 }
 
@@ -417,13 +435,38 @@ void frmSignDetails::FitCalendarHeight() {
     // calendar takes the room left below it in its frame, and smaller dates where that is not enough.
     const int designed = TwipsRect(0, 0, 0, 2370).height();
     const int room = std::max(designed, fraStarUserDetails->contentsRect().bottom() + 1 - MV->y());
-    for (const double points : {8.25, 7.5, 7.0, 6.0}) {
-        MV->setFont(WindowFont(points));
-        const QSize needed = MV->minimumSizeHint();
-        if (needed.height() <= room && needed.width() <= MV->width())
-            break;
+    // What fits depends on the style, the fonts, the screen and the day names, not on the reading:
+    // every later window takes the first one's answer instead of measuring the calendar again.
+    struct Fit {
+        double points;
+        int height;
+    };
+    static QHash<QString, Fit> fits;
+    const QFontInfo family(WindowFont());
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                            .arg(reinterpret_cast<quintptr>(MV->style()))
+                            .arg(family.family())
+                            .arg(MV->logicalDpiY())
+                            .arg(MV->devicePixelRatio())
+                            .arg(room)
+                            .arg(MV->width())
+                            .arg(MV->locale().name())
+                            .arg(MV->headerTextFormat().fontPointSize());
+    auto fit = fits.constFind(key);
+    if (fit == fits.constEnd()) {
+        double chosen = 6.0;
+        for (const double points : {8.25, 7.5, 7.0, 6.0}) {
+            MV->setFont(WindowFont(points));
+            chosen = points;
+            const QSize needed = MV->minimumSizeHint();
+            if (needed.height() <= room && needed.width() <= MV->width())
+                break;
+        }
+        fit = fits.insert(key, Fit{chosen, std::clamp(MV->minimumSizeHint().height(), designed, room)});
+    } else {
+        MV->setFont(WindowFont(fit->points));
     }
-    MV->resize(MV->width(), std::clamp(MV->minimumSizeHint().height(), designed, room));
+    MV->resize(MV->width(), fit->height);
     // Some styles (Breeze) hold rows and columns to a minimum above what the dates need, and the
     // last ones run past the calendar's edge: the dates' own size is the minimum.
     if (auto* grid = MV->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))) {
