@@ -2,7 +2,7 @@
 
 #include "AppIcon.h"
 #include "AppInfo.h"
-#include "KeptIconStyle.h"
+#include "LeanStyle.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ namespace zodiac {
 void PrepareApplication() {
     QApplication::setApplicationName(QString::fromUtf8(ExecutableBaseName));
     QApplication::setWindowIcon(ApplicationIcon());
-    KeepStandardIcons();
+    UseLeanStyle();
     // Lets the desktop match the windows to the installed entry and its icon theme.
     QGuiApplication::setDesktopFileName(QStringLiteral("nerro-chinese-zodiac"));
     QApplication::setQuitOnLastWindowClosed(false);

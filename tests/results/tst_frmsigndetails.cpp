@@ -348,8 +348,10 @@ private slots:
     // and a later window fits its calendar as the first did.
     void firstFrameIsSettled() {
         zodiac::ZodiacReading reading = SampleReading("Male", "1", "May", "1980");
-        reading.PositiveTraits = reading.NegativeTraits = reading.FamousPersons = reading.ElementDescription =
-            Text("A line of text much wider than any of the boxes it is shown in, which wrap it at their width.");
+        reading.PositiveTraits = reading.NegativeTraits = reading
+                                                              .FamousPersons = reading
+                                                                                   .ElementDescription = Text(
+            "A line of text much wider than any of the boxes it is shown in, which wrap it at their width.");
         QFont firstFont;
         int firstHeight = 0;
         for (int round = 0; round < 2; ++round) {
@@ -358,7 +360,8 @@ private slots:
             QCOMPARE(boxes.size(), 4);
             for (QPlainTextEdit* box : boxes) {
                 QVERIFY2(box->viewport()->width() > box->width() / 2, qPrintable(box->objectName()));
-                QVERIFY2(box->document()->size().width() <= box->viewport()->width(), qPrintable(box->objectName()));
+                QVERIFY2(box->document()->size().width() <= box->viewport()->width(),
+                         qPrintable(box->objectName()));
             }
             const auto* calendar = window.findChild<QCalendarWidget*>("MV");
             if (round == 0) {

@@ -4,7 +4,7 @@
 #include "BrandTexts.h"
 #include "EndApplication.h"
 #include "FileDialogs.h"
-#include "KeptIconStyle.h"
+#include "LeanStyle.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
 #include "RenderCheck.h"
@@ -17,12 +17,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
-#include <memory>
 #include <QtTest>
+#include <memory>
 
 using namespace zodiac;
 
@@ -224,13 +226,28 @@ private slots:
     void standardIconsKept() {
         QFETCH(int, icon);
         const auto which = static_cast<QStyle::StandardPixmap>(icon);
-        KeptIconStyle kept(QStyleFactory::create(QStringLiteral("Fusion")));
+        LeanStyle kept(QStyleFactory::create(QStringLiteral("Fusion")));
         const QIcon first = kept.standardIcon(which);
         QCOMPARE(kept.standardIcon(which).cacheKey(), first.cacheKey());
         QVERIFY(QGuiApplication::desktopSettingsAware());
         std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
         for (const int size : {16, 32})
             QCOMPARE(first.pixmap(size).toImage(), own->standardIcon(which).pixmap(size).toImage());
+    }
+
+    // Drawn in bands, a tall group box frame has the same pixels as the style draws in one go.
+    void leanStyleDrawsTheSamePixels() {
+        std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
+        LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
+        QImage images[2];
+        int index = 0;
+        for (QStyle* style : {own.get(), static_cast<QStyle*>(&lean)}) {
+            QGroupBox box(QStringLiteral("Your Star Sign"));
+            box.setStyle(style);
+            box.resize(230, 427);
+            images[index++] = box.grab().toImage();
+        }
+        QCOMPARE(images[1], images[0]);
     }
 
     void messageSeamSeesCaptionAndIcon_data() {
