@@ -22,8 +22,8 @@
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QHash>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
