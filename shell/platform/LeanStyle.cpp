@@ -26,11 +26,13 @@ private:
     const bool m_aware;
 };
 
-// Qt's raster engine hands a fill of more than about a hundred rows to its thread pool in slices,
-// and a group box's frame (a few pixels wide, its whole height tall, stretched from a small
-// picture) costs far more in the hand-over than in the drawing. Drawn in bands of fewer rows, with
-// the same pixels, it stays on the painting thread.
-template <typename Draw> void InBands(const QRect& rect, QPainter* painter, Draw draw) {
+// Qt's raster engine hands a long run of spans (about a hundred rows of a fill, fewer where a row
+// has several spans) to its thread pool in slices, and waits for them. A group box's frame is a
+// small picture stretched over each edge, a few pixels wide and the whole box tall, and such an
+// edge costs far more in the hand-over than in the drawing. Drawn in bands of 48 rows, with the
+// same pixels, it stays on the painting thread.
+template <typename Draw>
+void InBands(const QRect& rect, QPainter* painter, Draw draw) {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
     const int band = std::max(8, static_cast<int>(48 / scale));
     if (rect.height() <= band)
