@@ -20,7 +20,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QtTest>
@@ -215,39 +214,25 @@ private slots:
         QVERIFY(qRed(image.pixel(16, 3)) > qBlue(image.pixel(16, 3)));
     }
 
-    // Each standard icon is made once, and is the style's own.
-    void standardIconsKept_data() {
-        QTest::addColumn<int>("icon");
-        QTest::newRow("calendar arrow") << int(QStyle::SP_ArrowLeft);
-        QTest::newRow("other arrow") << int(QStyle::SP_ArrowRight);
-        QTest::newRow("message sign") << int(QStyle::SP_MessageBoxWarning);
-    }
-
-    void standardIconsKept() {
-        QFETCH(int, icon);
-        const auto which = static_cast<QStyle::StandardPixmap>(icon);
-        LeanStyle kept(QStyleFactory::create(QStringLiteral("Fusion")));
-        const QIcon first = kept.standardIcon(which);
-        QCOMPARE(kept.standardIcon(which).cacheKey(), first.cacheKey());
-        QVERIFY(QGuiApplication::desktopSettingsAware());
-        std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
-        for (const int size : {16, 32})
-            QCOMPARE(first.pixmap(size).toImage(), own->standardIcon(which).pixmap(size).toImage());
-    }
-
-    // Drawn in bands, a tall group box frame has the same pixels as the style draws in one go.
-    void leanStyleDrawsTheSamePixels() {
+    // The lean style hands out each standard icon once, and the style's own; and draws a tall group
+    // box frame in bands with the pixels the style draws in one go.
+    void leanStyleIsTheStylesOwn() {
         std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
         LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
-        QImage images[2];
-        int index = 0;
+        for (const QStyle::StandardPixmap icon : {QStyle::SP_ArrowLeft, QStyle::SP_MessageBoxWarning}) {
+            const QIcon first = lean.standardIcon(icon);
+            QCOMPARE(lean.standardIcon(icon).cacheKey(), first.cacheKey());
+            QCOMPARE(first.pixmap(32).toImage(), own->standardIcon(icon).pixmap(32).toImage());
+        }
+        QVERIFY(QGuiApplication::desktopSettingsAware());
+        QImage frames[2];
         for (QStyle* style : {own.get(), static_cast<QStyle*>(&lean)}) {
             QGroupBox box(QStringLiteral("Your Star Sign"));
             box.setStyle(style);
             box.resize(230, 427);
-            images[index++] = box.grab().toImage();
+            frames[style == own.get() ? 0 : 1] = box.grab().toImage();
         }
-        QCOMPARE(images[1], images[0]);
+        QCOMPARE(frames[1], frames[0]);
     }
 
     void messageSeamSeesCaptionAndIcon_data() {
