@@ -12,27 +12,12 @@ namespace zodiac {
 
 namespace {
 
-// Turns off the desktop's icon theme for one call into the base style, and back on after it.
-class WithoutIconTheme {
-public:
-    WithoutIconTheme() : m_aware(QGuiApplication::desktopSettingsAware()) {
-        QGuiApplication::setDesktopSettingsAware(false);
-    }
-    ~WithoutIconTheme() { QGuiApplication::setDesktopSettingsAware(m_aware); }
-    WithoutIconTheme(const WithoutIconTheme&) = delete;
-    WithoutIconTheme& operator=(const WithoutIconTheme&) = delete;
-
-private:
-    const bool m_aware;
-};
-
 // Qt's raster engine hands a long run of spans (about a hundred rows of a fill, fewer where a row
 // has several spans) to its thread pool in slices, and waits for them. A group box's frame is a
 // small picture stretched over each edge, a few pixels wide and the whole box tall, and such an
 // edge costs far more in the hand-over than in the drawing. Drawn in bands of 48 rows, with the
 // same pixels, it stays on the painting thread.
-template <typename Draw>
-void InBands(const QRect& rect, QPainter* painter, Draw draw) {
+template <typename Draw> void InBands(const QRect& rect, QPainter* painter, Draw draw) {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
     const int band = std::max(8, static_cast<int>(48 / scale));
     if (rect.height() <= band)
@@ -70,17 +55,16 @@ QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, c
     if (kept != m_icons.constEnd())
         return *kept;
 
-    QIcon made;
-    if (theme == QIcon::fallbackThemeName()) {
-        // No desktop icon theme is set, only the fallback theme, which holds applications' own
-        // icons and none of the toolkit's (arrows, dialog signs): looking there would parse its
-        // whole index, over two thousand entries kept for the rest of the run, and find nothing.
-        // The style's built-in icons are what it would end up with.
-        const WithoutIconTheme noTheme;
-        made = QProxyStyle::standardIcon(icon, option, widget);
-    } else {
-        made = QProxyStyle::standardIcon(icon, option, widget);
-    }
+    // Where no desktop icon theme is set, only the fallback theme, which holds applications' own
+    // icons and none of the toolkit's (arrows, dialog signs), looking there would parse its whole
+    // index, over two thousand entries kept for the rest of the run, and find nothing: the style is
+    // asked with the desktop's settings off for the call, and gives the built-in icons it would
+    // end up with.
+    const bool aware = QGuiApplication::desktopSettingsAware();
+    if (theme == QIcon::fallbackThemeName())
+        QGuiApplication::setDesktopSettingsAware(false);
+    const QIcon made = QProxyStyle::standardIcon(icon, option, widget);
+    QGuiApplication::setDesktopSettingsAware(aware);
     m_icons.insert(key, made);
     return made;
 }

@@ -454,10 +454,10 @@ void frmSignDetails::FitCalendarHeight() {
                             .arg(MV->headerTextFormat().fontPointSize());
     auto fit = fits.constFind(key);
     if (fit == fits.constEnd()) {
-        double chosen = 6.0;
+        double chosen = 0;
         for (const double points : {8.25, 7.5, 7.0, 6.0}) {
-            MV->setFont(WindowFont(points));
             chosen = points;
+            MV->setFont(WindowFont(points));
             const QSize needed = MV->minimumSizeHint();
             if (needed.height() <= room && needed.width() <= MV->width())
                 break;
