@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
+#include <qdrawutil.h>
+#include <QPixmap>
 #include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace zodiac {
 
@@ -16,27 +21,131 @@ namespace {
 // has several spans) to its thread pool in slices, and waits for them. A group box's frame is a
 // small picture stretched over each edge, a few pixels wide and the whole box tall, and such an
 // edge costs far more in the hand-over than in the drawing. Drawn in bands of 48 rows, with the
-// same pixels, it stays on the painting thread.
-template <typename Draw> void InBands(const QRect& rect, QPainter* painter, Draw draw) {
+// same pixels, it stays on the painting thread. A part only a few pixels wide has one span a row,
+// and takes taller bands.
+int BandRows(const QPainter* painter, int deviceRows) {
     const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    const int band = std::max(8, static_cast<int>(48 / scale));
-    if (rect.height() <= band)
-        return draw();
-    for (int top = rect.top(); top <= rect.bottom(); top += band) {
+    return std::max(1, static_cast<int>(deviceRows / scale));
+}
+
+template <typename Draw> void InBands(const QRect& area, QPainter* painter, Draw draw, int rows = 48) {
+    const int band = BandRows(painter, rows);
+    for (int top = area.top(); top <= area.bottom(); top += band) {
         painter->save();
-        painter->setClipRect(QRect(rect.left(), top, rect.width(), band), Qt::IntersectClip);
+        painter->setClipRect(QRect(area.left(), top, area.width(), std::min(band, area.bottom() - top + 1)),
+                             Qt::IntersectClip);
         draw();
         painter->restore();
     }
 }
 
+// Fusion draws a group box's frame by stretching the nine parts of one picture over it, the middle
+// part over nearly all of the box. That middle is a single faint colour: filling with it gives the
+// same pixels for a fraction of the work of stretching it. The edges are stretched here from the
+// same picture, read once.
+const QString FusionFramePicture = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+constexpr int FusionFrameMargin = 6; // the picture's stretched edges
+
+bool IsFusion(const QStyle* style) {
+    return style && style->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+}
+
+// Whether a fill lands on the same whole pixels as the stretched picture: no scaling but whole
+// device pixels, no turning, full opacity, plain blending.
+bool PaintsWholePixels(const QPainter* painter) {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 0.0;
+    const QTransform& moved = painter->transform();
+    return scale >= 1.0 && scale == std::round(scale) && moved.type() <= QTransform::TxTranslate &&
+           moved.dx() == std::round(moved.dx()) && moved.dy() == std::round(moved.dy()) &&
+           painter->opacity() == 1.0 && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
 } // namespace
+
+LeanStyle::FusionFrame LeanStyle::ReadFusionFrame() {
+    QImageReader reader(FusionFramePicture, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRect middle = image.rect().adjusted(FusionFrameMargin, FusionFrameMargin, -FusionFrameMargin,
+                                               -FusionFrameMargin);
+    if (middle.isEmpty())
+        return {};
+    const QRgb colour = image.pixel(middle.topLeft());
+    for (int y = middle.top(); y <= middle.bottom(); ++y)
+        for (int x = middle.left(); x <= middle.right(); ++x)
+            if (image.pixel(x, y) != colour)
+                return {};
+    // A fill blends its colour premultiplied, as the picture's pixels are: it must come back whole.
+    if (qPremultiply(qUnpremultiply(colour)) != colour)
+        return {};
+    // The first row of the picture that shows, down the left of its top edge.
+    int firstRow = 0;
+    while (firstRow < middle.top() && qAlpha(image.pixel(FusionFrameMargin, firstRow)) == 0)
+        ++firstRow;
+    if (firstRow == middle.top())
+        return {};
+    return {QPixmap::fromImage(image), QColor::fromRgba(qUnpremultiply(colour)), firstRow};
+}
+
+// How far below the top of the box Fusion starts the picture depends on the title, its font and
+// the version of Qt. It is read off a narrow strip of the frame, drawn by Fusion itself; -1 if the
+// picture is not found there.
+int LeanStyle::FusionFrameTop(const QStyleOption* option, const QWidget* widget) const {
+    QStyleOptionFrame strip;
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+        strip = *frame;
+    else
+        static_cast<QStyleOption&>(strip) = *option;
+    strip.rect = QRect(0, 0, 2 * FusionFrameMargin + 1,
+                       option->fontMetrics.height() + pixelMetric(PM_ExclusiveIndicatorHeight, option, widget) +
+                           4 * FusionFrameMargin);
+    QImage drawn(strip.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    QProxyStyle::drawPrimitive(PE_FrameGroupBox, &strip, &painter, widget);
+    painter.end();
+    for (int y = 0; y < drawn.height(); ++y)
+        if (qAlpha(drawn.pixel(FusionFrameMargin, y)) != 0)
+            return y - m_fusionFrame->firstRow;
+    return -1;
+}
+
+// Fusion's group box frame, as Fusion draws it; false if it cannot be drawn so.
+bool LeanStyle::DrawFusionFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+    const int top = FusionFrameTop(option, widget);
+    if (top < 0)
+        return false;
+    const QRect frame = option->rect.adjusted(0, top, 0, 0);
+    const QMargins margins(FusionFrameMargin, FusionFrameMargin, FusionFrameMargin, FusionFrameMargin);
+    const auto stretch = [&] { qDrawBorderPixmap(painter, frame, margins, m_fusionFrame->picture); };
+    const QRect middle = frame.marginsRemoved(margins);
+    if (middle.isEmpty() || !PaintsWholePixels(painter)) {
+        InBands(frame, painter, stretch);
+        return true;
+    }
+    // The edges stretched, each clipped to itself; the middle filled.
+    InBands(QRect(frame.left(), frame.top(), frame.width(), FusionFrameMargin), painter, stretch);
+    InBands(QRect(frame.left(), middle.top(), FusionFrameMargin, middle.height()), painter, stretch, 88);
+    InBands(QRect(middle.right() + 1, middle.top(), FusionFrameMargin, middle.height()), painter, stretch, 88);
+    InBands(QRect(frame.left(), middle.bottom() + 1, frame.width(), FusionFrameMargin), painter, stretch);
+    // Filled band by band, as a clip would not shorten the fill. The paint region leaves out the
+    // box's opaque children, so a row of it may have several spans: the bands are lower.
+    const int band = BandRows(painter, 16);
+    for (int y = middle.top(); y <= middle.bottom(); y += band)
+        painter->fillRect(QRect(middle.left(), y, middle.width(), std::min(band, middle.bottom() - y + 1)),
+                          m_fusionFrame->middle);
+    return true;
+}
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
-    if (element == PE_FrameGroupBox && option)
-        return InBands(option->rect, painter,
-                       [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+    if (element == PE_FrameGroupBox && option) {
+        if (!m_fusionFrame)
+            m_fusionFrame = IsFusion(baseStyle()) ? ReadFusionFrame() : FusionFrame();
+        if (m_fusionFrame->picture.isNull() || !DrawFusionFrame(option, painter, widget))
+            InBands(option->rect, painter, [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+        return;
+    }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 

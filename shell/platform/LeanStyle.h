@@ -1,14 +1,18 @@
 #pragma once
+#include <QColor>
 #include <QHash>
 #include <QIcon>
+#include <QPixmap>
 #include <QProxyStyle>
+#include <optional>
 
 namespace zodiac {
 
 // The user's style, drawing the same pixels with less work for each window: each standard icon it
 // hands out is made once (a new window asks for the same icons again, the calendar's month arrows
 // on every reading, and the style would read them from disk and decode every size each time), and
-// group box frames are drawn without the toolkit's thread hand-over (see the .cpp).
+// group box frames are drawn without the toolkit's thread hand-over and, under Fusion, with their
+// plain middle filled rather than stretched (see the .cpp).
 class LeanStyle : public QProxyStyle {
 public:
     // Takes over `base`, as QProxyStyle does.
@@ -21,7 +25,19 @@ public:
                        const QWidget* widget = nullptr) const override;
 
 private:
+    // Fusion's group box picture and the colour of its plain middle; no picture where the style is
+    // not Fusion or the picture is not as expected.
+    struct FusionFrame {
+        QPixmap picture;
+        QColor middle;
+        int firstRow = 0;
+    };
+    static FusionFrame ReadFusionFrame();
+    int FusionFrameTop(const QStyleOption* option, const QWidget* widget) const;
+    bool DrawFusionFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+
     mutable QHash<QString, QIcon> m_icons;
+    mutable std::optional<FusionFrame> m_fusionFrame;
 };
 
 // Puts LeanStyle around the application's style.

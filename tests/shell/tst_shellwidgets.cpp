@@ -225,14 +225,19 @@ private slots:
                 QCOMPARE(lean.standardIcon(icon).cacheKey(), first.cacheKey());
                 QCOMPARE(first.pixmap(32).toImage(), own->standardIcon(icon).pixmap(32).toImage());
             }
-            QImage frames[2];
-            for (QStyle* style : {own.get(), static_cast<QStyle*>(&lean)}) {
-                QGroupBox box(QStringLiteral("Your Star Sign"));
-                box.setStyle(style);
-                box.resize(230, 427);
-                frames[style == own.get() ? 0 : 1] = box.grab().toImage();
-            }
-            QVERIFY2(frames[1] == frames[0], qPrintable(key));
+            // With and without a title or check box, tall, and too low for a middle.
+            for (const QSize size : {QSize(230, 427), QSize(230, 120), QSize(120, 30)})
+                for (const int kind : {0, 1, 2}) {
+                    QImage frames[2];
+                    for (QStyle* style : {own.get(), static_cast<QStyle*>(&lean)}) {
+                        QGroupBox box(kind == 1 ? QString() : QStringLiteral("Your Star Sign"));
+                        box.setCheckable(kind == 2);
+                        box.setStyle(style);
+                        box.resize(size);
+                        frames[style == own.get() ? 0 : 1] = box.grab().toImage();
+                    }
+                    QVERIFY2(frames[1] == frames[0], qPrintable(QStringLiteral("%1 %2 %3").arg(key).arg(size.height()).arg(kind)));
+                }
         }
         QVERIFY(QGuiApplication::desktopSettingsAware());
     }
