@@ -3,7 +3,10 @@
 #include "LinkLabel.h"
 #include "WindowFonts.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -64,6 +67,16 @@ QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessi
     // and the value goes unheard.
     list->setAccessibleDescription(accessibleName);
     return list;
+}
+
+void SettleTextBox(QAbstractScrollArea* box) {
+    box->ensurePolished();
+    // The box places its scroll bars and text area; the text area's size is what the text wraps to.
+    for (QWidget* widget : {static_cast<QWidget*>(box), box->viewport()}) {
+        QResizeEvent placed(widget->size(), QSize());
+        QCoreApplication::sendEvent(widget, &placed);
+        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
 }
 
 } // namespace zodiac

@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+class QAbstractScrollArea;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -39,5 +40,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 
 // A drop-down list whose entries can only be picked, never typed.
 QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName);
+
+// A text box in a window not yet shown takes its size only when the window shows, and text filled
+// in before was laid out twice: first at a size the box never has, then again at its own. Called
+// once the box is placed, before its text, so that the text is laid out once, at the width it is
+// shown at.
+void SettleTextBox(QAbstractScrollArea* box);
 
 } // namespace zodiac

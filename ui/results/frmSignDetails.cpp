@@ -67,20 +67,8 @@ QLineEdit* MakeLineBox(const QString& name, const QString& accessibleName, QWidg
     return box;
 }
 
-// A box in a window not yet shown takes its size only when the window shows, and its text, filled
-// in before, was laid out twice: first as one endless line, which put a horizontal scroll bar into
-// the window's first frame, then again at the box's width. Given its style and size before its
-// text, the box lays the text out once, at its width.
-void SettleTextBox(QPlainTextEdit* box) {
-    box->ensurePolished();
-    // The box places its scroll bars and text area; the text area's size is what the text wraps to.
-    for (QWidget* widget : {static_cast<QWidget*>(box), box->viewport()}) {
-        QResizeEvent placed(widget->size(), QSize());
-        QCoreApplication::sendEvent(widget, &placed);
-        widget->setAttribute(Qt::WA_PendingResizeEvent, false);
-    }
-}
-
+// Filled in before the window shows: a box without its size would first lay its text out as one
+// endless line and put a horizontal scroll bar into the window's first frame.
 QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, QWidget* parent, int left,
                             int top, int width, int height) {
     auto* box = new QPlainTextEdit(parent);

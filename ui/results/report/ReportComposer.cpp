@@ -45,6 +45,9 @@ void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& lo
                    const ReportColors& colors) {
     doc.clear();
     QTextCursor cursor(&doc);
+    // One edit: the document is laid out, and tells of its change, once for the whole report
+    // rather than once for each of its runs.
+    cursor.beginEditBlock();
 
     QTextCharFormat label;
     label.setFontWeight(QFont::Bold);
@@ -75,6 +78,7 @@ void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& lo
     entry(QStringLiteral("Favourable Season: "), FromUtf8(r.FavourableSeason));
     entry(QStringLiteral("Favourable Month: "), FromUtf8(r.FavourableMonth));
     entry(QStringLiteral("Famous Persons of this Star Sign are: "), FromUtf8(r.FamousPersons));
+    cursor.endEditBlock();
 }
 
 } // namespace zodiac

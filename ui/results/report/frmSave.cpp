@@ -48,13 +48,15 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setFont(WindowFont(9.75));
     RTB->document()->setDefaultFont(RTB->font());
-    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Laid out beside the scroll bar a report needs; see Form_Load.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
     RTB->installEventFilter(this);
     // Its menu would offer Copy.
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     PlaceTwips(RTB, 30, 390, 7665, 6135);
+    SettleTextBox(RTB);
 
     const QFont buttonFont = NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
     cmdSave = MakeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
@@ -92,6 +94,9 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
 void frmSave::Form_Load() {
     AttachLinkHandling(RTB, this);
     ShowReport();
+    // A report is longer than the area, and so was laid out once, at the width beside the scroll
+    // bar it keeps. One that fits loses the bar and is laid out again at the full width.
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void frmSave::ShowReport() {
