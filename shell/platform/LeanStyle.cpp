@@ -6,12 +6,12 @@
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QPixmap>
 #include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <qdrawutil.h>
 
 namespace zodiac {
 
@@ -43,7 +43,8 @@ template <typename Draw> void InBands(const QRect& area, QPainter* painter, Draw
 // part over nearly all of the box. That middle is a single faint colour: filling with it gives the
 // same pixels for a fraction of the work of stretching it. The edges are stretched here from the
 // same picture, read once.
-const QString FusionFramePicture = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+const QString FusionFramePicture =
+    QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 constexpr int FusionFrameMargin = 6; // the picture's stretched edges
 
 bool IsFusion(const QStyle* style) {
@@ -66,8 +67,8 @@ LeanStyle::FusionFrame LeanStyle::ReadFusionFrame() {
     QImageReader reader(FusionFramePicture, "png");
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRect middle = image.rect().adjusted(FusionFrameMargin, FusionFrameMargin, -FusionFrameMargin,
-                                               -FusionFrameMargin);
+    const QRect middle =
+        image.rect().adjusted(FusionFrameMargin, FusionFrameMargin, -FusionFrameMargin, -FusionFrameMargin);
     if (middle.isEmpty())
         return {};
     const QRgb colour = image.pixel(middle.topLeft());
@@ -97,8 +98,8 @@ int LeanStyle::FusionFrameTop(const QStyleOption* option, const QWidget* widget)
     else
         static_cast<QStyleOption&>(strip) = *option;
     strip.rect = QRect(0, 0, 2 * FusionFrameMargin + 1,
-                       option->fontMetrics.height() + pixelMetric(PM_ExclusiveIndicatorHeight, option, widget) +
-                           4 * FusionFrameMargin);
+                       option->fontMetrics.height() +
+                           pixelMetric(PM_ExclusiveIndicatorHeight, option, widget) + 4 * FusionFrameMargin);
     QImage drawn(strip.rect.size(), QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
     QPainter painter(&drawn);
@@ -117,7 +118,9 @@ bool LeanStyle::DrawFusionFrame(const QStyleOption* option, QPainter* painter, c
         return false;
     const QRect frame = option->rect.adjusted(0, top, 0, 0);
     const QMargins margins(FusionFrameMargin, FusionFrameMargin, FusionFrameMargin, FusionFrameMargin);
-    const auto stretch = [&] { qDrawBorderPixmap(painter, frame, margins, m_fusionFrame->picture); };
+    const auto stretch = [&] {
+        qDrawBorderPixmap(painter, frame, margins, m_fusionFrame->picture);
+    };
     const QRect middle = frame.marginsRemoved(margins);
     if (middle.isEmpty() || !PaintsWholePixels(painter)) {
         InBands(frame, painter, stretch);
@@ -126,7 +129,8 @@ bool LeanStyle::DrawFusionFrame(const QStyleOption* option, QPainter* painter, c
     // The edges stretched, each clipped to itself; the middle filled.
     InBands(QRect(frame.left(), frame.top(), frame.width(), FusionFrameMargin), painter, stretch);
     InBands(QRect(frame.left(), middle.top(), FusionFrameMargin, middle.height()), painter, stretch, 88);
-    InBands(QRect(middle.right() + 1, middle.top(), FusionFrameMargin, middle.height()), painter, stretch, 88);
+    InBands(QRect(middle.right() + 1, middle.top(), FusionFrameMargin, middle.height()), painter, stretch,
+            88);
     InBands(QRect(frame.left(), middle.bottom() + 1, frame.width(), FusionFrameMargin), painter, stretch);
     // Filled band by band, as a clip would not shorten the fill. The paint region leaves out the
     // box's opaque children, so a row of it may have several spans: the bands are lower.
@@ -143,7 +147,8 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         if (!m_fusionFrame)
             m_fusionFrame = IsFusion(baseStyle()) ? ReadFusionFrame() : FusionFrame();
         if (m_fusionFrame->picture.isNull() || !DrawFusionFrame(option, painter, widget))
-            InBands(option->rect, painter, [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+            InBands(option->rect, painter,
+                    [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);

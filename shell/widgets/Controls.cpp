@@ -6,9 +6,9 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QResizeEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 
 namespace zodiac {
 

@@ -214,8 +214,9 @@ private slots:
         QVERIFY(qRed(image.pixel(16, 3)) > qBlue(image.pixel(16, 3)));
     }
 
-    // The lean style hands out each standard icon once, and the style's own; and draws a tall group
-    // box frame in bands with the pixels the style draws in one go. Every installed style is tried.
+    // The lean style hands out each standard icon once, and the style's own; and draws group box
+    // frames (in bands, and under Fusion with the middle filled) with the pixels the style draws in
+    // one go. Every installed style is tried.
     void leanStyleIsTheStylesOwn() {
         for (const QString& key : QStyleFactory::keys()) {
             std::unique_ptr<QStyle> own(QStyleFactory::create(key));
@@ -236,7 +237,8 @@ private slots:
                         box.resize(size);
                         frames[style == own.get() ? 0 : 1] = box.grab().toImage();
                     }
-                    QVERIFY2(frames[1] == frames[0], qPrintable(QStringLiteral("%1 %2 %3").arg(key).arg(size.height()).arg(kind)));
+                    QVERIFY2(frames[1] == frames[0],
+                             qPrintable(QStringLiteral("%1 %2 %3").arg(key).arg(size.height()).arg(kind)));
                 }
         }
         QVERIFY(QGuiApplication::desktopSettingsAware());

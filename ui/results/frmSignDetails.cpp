@@ -32,7 +32,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
