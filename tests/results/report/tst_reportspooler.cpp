@@ -39,7 +39,8 @@ class tst_ReportSpooler : public QObject {
 private slots:
     void printGoesThroughTheSpooler() {
         const QString defaultLine = Run("lpstat", {"-d"});
-        if (!defaultLine.contains("system default destination")) {
+        // "no system default destination" when there is none.
+        if (!defaultLine.startsWith("system default destination")) {
             if (qEnvironmentVariable("CI") == "true")
                 QFAIL("CI must have a default print queue (scripts/lib/printer-setup)");
             QSKIP("No default print queue: cupsd is not running or no queue could be created "
