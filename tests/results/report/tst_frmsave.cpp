@@ -296,6 +296,16 @@ private slots:
         }
         SetFileDialogAnswerer({});
     }
+
+    // This test program has no printing module beside it: a broken installation is told, not hidden.
+    void printWithoutItsModuleSaysSo() {
+        frmSave window(Reading("Ann"));
+        window.cmdPrint_Click();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, MessageIcon::Critical);
+        QVERIFY2(messages[0].text.contains(QStringLiteral("libzodiac-printing.so is missing")),
+                 qPrintable(messages[0].text));
+    }
 };
 
 QTEST_MAIN(tst_frmSave)

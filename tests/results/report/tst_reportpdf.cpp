@@ -1,4 +1,5 @@
 #include "NewYearTable.h"
+#include "ReportComposer.h"
 #include "ReportPrint.h"
 #include "SignDetermination.h"
 
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace zodiac;
 
@@ -50,7 +52,9 @@ class tst_ReportPdf : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(paper));
-        if (!PrintReport(r, QLocale::c(), ReportFont(), printer))
+        QTextDocument report;
+        ComposePrintedReport(report, r, QLocale::c(), ReportFont());
+        if (!PrintDocument(report, printer))
             return {};
         return pdf;
     }

@@ -5,6 +5,7 @@
 #include "ShortDate.h"
 
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -79,6 +80,23 @@ void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& lo
     entry(QStringLiteral("Favourable Month: "), FromUtf8(r.FavourableMonth));
     entry(QStringLiteral("Famous Persons of this Star Sign are: "), FromUtf8(r.FamousPersons));
     cursor.endEditBlock();
+}
+
+void ComposePrintedReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,
+                          const QFont& font) {
+    doc.setDefaultFont(font);
+    // A name without blanks longer than a line still breaks, rather than running off the paper.
+    QTextOption wrapping = doc.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    doc.setDefaultTextOption(wrapping);
+    ComposeReport(doc, r, locale, PrintedReportColors());
+
+    QTextCursor end(&doc);
+    end.movePosition(QTextCursor::End);
+    while (end.block().text().isEmpty() && end.block().previous().isValid()) {
+        end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        end.removeSelectedText();
+    }
 }
 
 } // namespace zodiac

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QLocale>
 
+class QFont;
 class QPalette;
 class QTextDocument;
 
@@ -25,5 +26,11 @@ ReportColors ScreenReportColors(const QPalette& palette);
 // each value regular and followed by three line breaks.
 void ComposeReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,
                    const ReportColors& colors = PrintedReportColors());
+
+// The report as it goes on paper: in `font`, in the printed colours, long words broken rather than
+// run off the sheet, and without the empty lines at its end, which would otherwise spill onto a
+// sheet of their own.
+void ComposePrintedReport(QTextDocument& doc, const ZodiacReading& r, const QLocale& locale,
+                          const QFont& font);
 
 } // namespace zodiac

@@ -8,9 +8,9 @@
 #include "FileDialogs.h"
 #include "LinkLabel.h"
 #include "MessageBox.h"
+#include "PrintingLoader.h"
 #include "RecordFile.h"
 #include "ReportComposer.h"
-#include "ReportPrint.h"
 #include "Twips.h"
 #include "WebLinks.h"
 #include "WindowFonts.h"
@@ -22,8 +22,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextEdit>
@@ -167,22 +165,13 @@ void frmSave::SelectionTaken() {
 }
 
 void frmSave::cmdPrint_Click() {
-    const QString chosen =
-        ChooseReportPrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
-    const QPrinterInfo target = chosen.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(chosen);
-    if (target.isNull()) {
+    QString problem;
+    const PrintReportDocument print = LoadPrinting(problem);
+    if (!print) {
         ShowMessage(this,
-                    QStringLiteral("No printer is available. Add a printer or make one the default, then "
-                                   "press Print again."),
-                    MessageIcon::Critical);
-        return;
-    }
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Chinese Zodiac Report"));
-    if (!printer.isValid()) {
-        ShowMessage(this,
-                    QStringLiteral("The report could not be printed: the printer \"%1\" cannot be used.")
-                        .arg(target.printerName()),
+                    QStringLiteral("The report could not be printed: the program's printing part could not "
+                                   "be loaded (%1). Installing the program again mends this.")
+                        .arg(problem),
                     MessageIcon::Critical);
         return;
     }
@@ -190,10 +179,28 @@ void frmSave::cmdPrint_Click() {
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    if (!PrintReport(m_reading, QLocale::system(), RTB->document()->defaultFont(), printer)) {
+    QTextDocument report;
+    ComposePrintedReport(report, m_reading, QLocale::system(), RTB->document()->defaultFont());
+    QString printer;
+    switch (print(report, QStringLiteral("Chinese Zodiac Report"), printer)) {
+    case PrintOutcome::Printed:
+        return;
+    case PrintOutcome::NoPrinter:
         ShowMessage(this,
-                    QStringLiteral("The report could not be printed on \"%1\".").arg(target.printerName()),
+                    QStringLiteral("No printer is available. Add a printer or make one the default, then "
+                                   "press Print again."),
                     MessageIcon::Critical);
+        return;
+    case PrintOutcome::PrinterUnusable:
+        ShowMessage(this,
+                    QStringLiteral("The report could not be printed: the printer \"%1\" cannot be used.")
+                        .arg(printer),
+                    MessageIcon::Critical);
+        return;
+    case PrintOutcome::Failed:
+        ShowMessage(this, QStringLiteral("The report could not be printed on \"%1\".").arg(printer),
+                    MessageIcon::Critical);
+        return;
     }
 }
 

@@ -1,12 +1,9 @@
 #pragma once
-#include "ZodiacReading.h"
-
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
-class QFont;
 class QPrinter;
+class QTextDocument;
 
 namespace zodiac {
 
@@ -14,9 +11,8 @@ namespace zodiac {
 // there is none.
 QString ChooseReportPrinter(const QString& defaultPrinter, const QStringList& available);
 
-// Prints the whole report as one job: laid out on the printer's page in `font`, in the printed
-// colours, with no page numbers, and without the empty lines at its end, which would otherwise
-// spill onto a sheet of their own. False when the printer reports an error.
-bool PrintReport(const ZodiacReading& r, const QLocale& locale, const QFont& font, QPrinter& printer);
+// Prints the document as one job, laid out on the printer's page with no page numbers, within
+// margins of half an inch. False when the printer reports an error.
+bool PrintDocument(QTextDocument& document, QPrinter& printer);
 
 } // namespace zodiac

@@ -1,0 +1,30 @@
+#include "PrintingLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace zodiac {
+
+PrintReportDocument LoadPrinting(QString& problem) {
+    static PrintReportDocument entry = nullptr;
+    if (entry)
+        return entry;
+    const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    for (const QString& folder : {program, program + QStringLiteral(ZODIAC_MODULE_DIR "/")}) {
+        const QString path = QDir::cleanPath(folder + QLatin1String(PrintingModuleFile));
+        if (!QFileInfo::exists(path))
+            continue;
+        // The module stays loaded for the rest of the run: a QLibrary leaves it when it goes.
+        QLibrary module(path);
+        entry = reinterpret_cast<PrintReportDocument>(module.resolve(PrintReportDocumentName));
+        if (!entry)
+            problem = module.errorString();
+        return entry;
+    }
+    problem = QStringLiteral("%1 is missing").arg(QLatin1String(PrintingModuleFile));
+    return nullptr;
+}
+
+} // namespace zodiac
