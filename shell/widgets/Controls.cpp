@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace zodiac {
 
@@ -77,6 +80,19 @@ void SettleTextBox(QAbstractScrollArea* box) {
         QCoreApplication::sendEvent(widget, &placed);
         widget->setAttribute(Qt::WA_PendingResizeEvent, false);
     }
+}
+
+void KeepShapedText(QTextDocument* document) {
+    // The document tells of new text before its layout lays the paragraphs out.
+    QObject::connect(
+        document, &QTextDocument::contentsChange, document, [document](int position, int, int added) {
+            const QTextBlock last = document->findBlock(position + added);
+            for (QTextBlock block = document->findBlock(position); block.isValid(); block = block.next()) {
+                block.layout()->setCacheEnabled(true);
+                if (block == last)
+                    break;
+            }
+        });
 }
 
 } // namespace zodiac

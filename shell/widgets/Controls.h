@@ -7,6 +7,7 @@ class QAbstractScrollArea;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QTextDocument;
 class QWidget;
 
 namespace zodiac {
@@ -46,5 +47,11 @@ QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessi
 // once the box is placed, before its text, so that the text is laid out once, at the width it is
 // shown at.
 void SettleTextBox(QAbstractScrollArea* box);
+
+// Keeps the shaped text of each paragraph the document lays out, which Qt otherwise throws away
+// once a paragraph is laid out and shapes again for the cursor's place and for every paint. For a
+// document filled once and read; it holds the shaped text (some 30 bytes a character) as long as
+// it holds the text.
+void KeepShapedText(QTextDocument* document);
 
 } // namespace zodiac

@@ -79,6 +79,7 @@ QPlainTextEdit* MakeTextBox(const QString& name, const QString& accessibleName, 
     box->setAccessibleName(accessibleName);
     PlaceTwips(box, left, top, width, height);
     SettleTextBox(box);
+    KeepShapedText(box->document());
     return box;
 }
 

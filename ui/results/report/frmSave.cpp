@@ -55,6 +55,7 @@ frmSave::frmSave(const ZodiacReading& reading, QWidget* parent)
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     PlaceTwips(RTB, 30, 390, 7665, 6135);
     SettleTextBox(RTB);
+    KeepShapedText(RTB->document());
 
     const QFont buttonFont = NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
     cmdSave = MakeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save"));
