@@ -1,6 +1,7 @@
 #include "LinkLabel.h"
 
 #include "Colors.h"
+#include "Controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 
 namespace zodiac {
 
@@ -156,6 +158,18 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     pen.setWidth(1);
     painter.setPen(pen);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool LinkLabel::event(QEvent* event) {
+    const bool handled = QLabel::event(event);
+    // Qt gives a label that takes the focus a text document when it is polished, and lays its text
+    // out in it again before it first paints; the document then keeps its shaped text for the
+    // paint. Should a version of Qt hold the text elsewhere, nothing changes.
+    if (event->type() == QEvent::Polish) {
+        if (auto* document = findChild<QTextDocument*>())
+            KeepShapedText(document);
+    }
+    return handled;
 }
 
 void LinkLabel::changeEvent(QEvent* event) {
