@@ -13,7 +13,7 @@ PrintReportDocument LoadPrinting(QString& problem) {
         return entry;
     const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     for (const QString& folder : {program, program + QStringLiteral(ZODIAC_MODULE_DIR "/")}) {
-        const QString path = QDir::cleanPath(folder + QLatin1String(PrintingModuleFile));
+        const QString path = QDir::cleanPath(folder + QStringLiteral(ZODIAC_MODULE_FILE));
         if (!QFileInfo::exists(path))
             continue;
         // The module stays loaded for the rest of the run: a QLibrary leaves it when it goes.
@@ -23,7 +23,7 @@ PrintReportDocument LoadPrinting(QString& problem) {
             problem = module.errorString();
         return entry;
     }
-    problem = QStringLiteral("%1 is missing").arg(QLatin1String(PrintingModuleFile));
+    problem = QStringLiteral(ZODIAC_MODULE_FILE " is missing");
     return nullptr;
 }
 

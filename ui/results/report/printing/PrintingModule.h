@@ -19,7 +19,4 @@ enum class PrintOutcome {
 using PrintReportDocument = PrintOutcome (*)(QTextDocument& document, const QString& title, QString& printer);
 inline constexpr char PrintReportDocumentName[] = "ZodiacPrintReportDocument";
 
-// The module's file name, beside the program or in its private library folder.
-inline constexpr char PrintingModuleFile[] = "libzodiac-printing.so";
-
 } // namespace zodiac
