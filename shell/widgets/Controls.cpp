@@ -58,10 +58,40 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+namespace {
+
+// A list whose drop-down is built when it is first opened or asked for. QComboBox builds the
+// drop-down, a window with a list view, as soon as the list is given a font, which every start
+// paid for three lists; built later, the drop-down takes the list's font all the same.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void SetFirstFont(const QFont& font) {
+        firstFont = true;
+        setFont(font);
+        firstFont = false;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        // Nothing has measured the new list yet, so there is no size to forget either.
+        if (firstFont && event->type() == QEvent::FontChange)
+            QWidget::changeEvent(event);
+        else
+            QComboBox::changeEvent(event);
+    }
+
+private:
+    bool firstFont = false;
+};
+
+} // namespace
+
 QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     list->setObjectName(name);
-    list->setFont(WindowFont());
+    list->SetFirstFont(WindowFont());
     list->setEditable(false);
     list->setAccessibleName(accessibleName);
     // Qt 6.4 reports a drop-down list to AT-SPI by its current entry in place of its name, so the

@@ -6,6 +6,7 @@
 #include "UrlCatcher.h"
 #include "frmMain.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -170,6 +171,9 @@ private slots:
             QCOMPARE(box->accessibleDescription(), box->accessibleName());
             for (const QLabel* label : window->findChildren<QLabel*>())
                 QVERIFY2(label->buddy() != box, list);
+            // The drop-down is built when first wanted, not at every start, and with the list's font.
+            QVERIFY2(!box->findChild<QAbstractItemView*>(), list);
+            QCOMPARE(box->view()->font(), box->font());
         }
         QCOMPARE(Find<QLineEdit>(window, "txtName")->accessibleName(), QStringLiteral("Name"));
         QCOMPARE(Find<QPushButton>(window, "cmdProceed")->accessibleName(), QStringLiteral("Proceed"));

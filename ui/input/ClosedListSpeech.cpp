@@ -24,9 +24,13 @@ bool ToolkitOffersSelection(QComboBox* list) {
 
 void SpeakClosedListChanges(QComboBox* list) {
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+        // A change the user did not make is not news. The view is asked for only then: asking
+        // builds the list's drop-down, which a list not yet opened does without.
+        if (index < 0 || !list->hasFocus() || !QAccessible::isActive())
+            return;
+        // An opened list speaks for itself.
         QAbstractItemView* view = list->view();
-        // An opened list speaks for itself, and a change the user did not make is not news.
-        if (index < 0 || !view || view->isVisible() || !list->hasFocus() || !QAccessible::isActive())
+        if (!view || view->isVisible())
             return;
         if (ToolkitOffersSelection(list))
             return;
