@@ -62,7 +62,8 @@ namespace {
 
 // A list whose drop-down is built when it is first opened or asked for. QComboBox builds the
 // drop-down, a window with a list view, as soon as the list is given a font, which every start
-// paid for three lists; built later, the drop-down takes the list's font all the same.
+// paid for three lists; built later, the drop-down takes the list's font all the same. (Qt 6.8
+// builds it anyway when the list's first entry becomes the current one.)
 class DropDownList : public QComboBox {
 public:
     using QComboBox::QComboBox;

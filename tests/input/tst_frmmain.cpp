@@ -166,13 +166,18 @@ private slots:
         QCOMPARE(Find<QComboBox>(window, "cboYear")->accessibleName(), QStringLiteral("Birth year"));
         // Qt 6.4 names a list by its entry; what it is comes in the description, and no label may
         // name it, or a screen reader says the label in place of the entry.
+        QComboBox plainList;
+        plainList.addItem(QStringLiteral("1"));
+        const bool qtBuildsDropDown = plainList.findChild<QAbstractItemView*>() != nullptr;
         for (const char* list : {"cboDate", "cboMonth", "cboYear"}) {
             auto* box = Find<QComboBox>(window, list);
             QCOMPARE(box->accessibleDescription(), box->accessibleName());
             for (const QLabel* label : window->findChildren<QLabel*>())
                 QVERIFY2(label->buddy() != box, list);
             // The drop-down is built when first wanted, not at every start, and with the list's font.
-            QVERIFY2(!box->findChild<QAbstractItemView*>(), list);
+            // Qt 6.8 builds it itself when a list's first entry becomes the current one.
+            if (!qtBuildsDropDown)
+                QVERIFY2(!box->findChild<QAbstractItemView*>(), list);
             QCOMPARE(box->view()->font(), box->font());
         }
         QCOMPARE(Find<QLineEdit>(window, "txtName")->accessibleName(), QStringLiteral("Name"));
