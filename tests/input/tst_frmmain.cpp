@@ -164,11 +164,11 @@ private slots:
         QCOMPARE(Find<QComboBox>(window, "cboDate")->accessibleName(), QStringLiteral("Birth day"));
         QCOMPARE(Find<QComboBox>(window, "cboMonth")->accessibleName(), QStringLiteral("Birth month"));
         QCOMPARE(Find<QComboBox>(window, "cboYear")->accessibleName(), QStringLiteral("Birth year"));
-        // Qt 6.4 names a list by its entry; what it is comes in the description, and no label may
-        // name it, or a screen reader says the label in place of the entry.
         QComboBox plainList;
         plainList.addItem(QStringLiteral("1"));
         const bool qtBuildsDropDown = plainList.findChild<QAbstractItemView*>() != nullptr;
+        // Qt 6.4 names a list by its entry; what it is comes in the description, and no label may
+        // name it, or a screen reader says the label in place of the entry.
         for (const char* list : {"cboDate", "cboMonth", "cboYear"}) {
             auto* box = Find<QComboBox>(window, list);
             QCOMPARE(box->accessibleDescription(), box->accessibleName());
