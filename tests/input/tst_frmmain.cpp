@@ -164,9 +164,8 @@ private slots:
         QCOMPARE(Find<QComboBox>(window, "cboDate")->accessibleName(), QStringLiteral("Birth day"));
         QCOMPARE(Find<QComboBox>(window, "cboMonth")->accessibleName(), QStringLiteral("Birth month"));
         QCOMPARE(Find<QComboBox>(window, "cboYear")->accessibleName(), QStringLiteral("Birth year"));
-        QComboBox plainList;
+        QComboBox plainList; // Qt 6.8 builds a list's drop-down itself when its first entry is current
         plainList.addItem(QStringLiteral("1"));
-        const bool qtBuildsDropDown = plainList.findChild<QAbstractItemView*>() != nullptr;
         // Qt 6.4 names a list by its entry; what it is comes in the description, and no label may
         // name it, or a screen reader says the label in place of the entry.
         for (const char* list : {"cboDate", "cboMonth", "cboYear"}) {
@@ -175,9 +174,7 @@ private slots:
             for (const QLabel* label : window->findChildren<QLabel*>())
                 QVERIFY2(label->buddy() != box, list);
             // The drop-down is built when first wanted, not at every start, and with the list's font.
-            // Qt 6.8 builds it itself when a list's first entry becomes the current one.
-            if (!qtBuildsDropDown)
-                QVERIFY2(!box->findChild<QAbstractItemView*>(), list);
+            QVERIFY2(plainList.findChild<QAbstractItemView*>() || !box->findChild<QAbstractItemView*>(), list);
             QCOMPARE(box->view()->font(), box->font());
         }
         QCOMPARE(Find<QLineEdit>(window, "txtName")->accessibleName(), QStringLiteral("Name"));

@@ -27,14 +27,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double MinimumContrast = 4.5;
-// Text measured with fractional metrics may come out a hair wider than it draws.
-constexpr qreal Slack = 0.5;
-
 // WCAG 2 contrast ratio, written out here again so that the check does not lean on the code it checks.
-double Contrast(const QColor& a, const QColor& b) {
+double WcagContrast(const QColor& a, const QColor& b) {
     const auto channel = [](double c) {
         return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
@@ -46,6 +40,12 @@ double Contrast(const QColor& a, const QColor& b) {
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+namespace {
+
+constexpr double MinimumContrast = 4.5;
+// Text measured with fractional metrics may come out a hair wider than it draws.
+constexpr qreal Slack = 0.5;
 
 // The text as drawn: "&&" is an ampersand, a single "&" marks the access key and is not drawn.
 QString DrawnText(const QString& text) {
@@ -108,7 +108,7 @@ struct Checker {
 
     void CheckContrast(const QWidget* widget, const QString& what, const QColor& text,
                        const QColor& background) {
-        const double ratio = Contrast(text, background);
+        const double ratio = WcagContrast(text, background);
         if (lowestContrast == 0 || ratio < lowestContrast)
             lowestContrast = ratio;
         if (ratio < MinimumContrast)

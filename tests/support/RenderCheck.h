@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QList>
 #include <QPalette>
 #include <QString>
@@ -19,6 +20,9 @@ QList<TestPalette> TestPalettes();
 
 // The data rows of a rendering test: a column "palette" and one row for each of TestPalettes().
 void AddPaletteRows();
+
+// The WCAG 2 contrast ratio of two colours, 1 to 21, from the formula as written.
+double WcagContrast(const QColor& a, const QColor& b);
 
 // Sets the palette for the whole application, as a desktop theme does.
 void UsePalette(const QPalette& palette);
