@@ -3,6 +3,7 @@
 #include "LinkLabel.h"
 #include "WindowFonts.h"
 
+#include <QAbstractListModel>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -87,6 +88,26 @@ private:
     bool firstFont = false;
 };
 
+// Read-only entries computed on request; they show, compare and search as QComboBox's own do.
+class FixedEntries : public QAbstractListModel {
+public:
+    FixedEntries(int count, std::function<QString(int)> entry, QObject* parent)
+        : QAbstractListModel(parent), m_count(count), m_entry(std::move(entry)) {}
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_count; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return m_entry(index.row());
+    }
+
+private:
+    const int m_count;
+    const std::function<QString(int)> m_entry;
+};
+
 } // namespace
 
 QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessibleName) {
@@ -101,6 +122,11 @@ QComboBox* MakeList(QWidget* parent, const QString& name, const QString& accessi
     // and the value goes unheard.
     list->setAccessibleDescription(accessibleName);
     return list;
+}
+
+void SetFixedEntries(QComboBox* list, int count, std::function<QString(int)> entry) {
+    // The list's own model goes with it, as it is the list's child.
+    list->setModel(new FixedEntries(count, std::move(entry), list));
 }
 
 void SettleTextBox(QAbstractScrollArea* box) {

@@ -120,12 +120,13 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::Form_Load() {
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
-    for (std::string_view month : MonthNames)
-        cboMonth->addItem(QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size())));
-    for (int year = FirstWholeYear; year <= LastWholeYear; ++year)
-        cboYear->addItem(QString::number(year));
+    SetFixedEntries(cboDate, 31, [](int row) { return QString::number(row + 1); });
+    SetFixedEntries(cboMonth, static_cast<int>(MonthNames.size()), [](int row) {
+        const std::string_view month = MonthNames[static_cast<std::size_t>(row)];
+        return QString::fromUtf8(month.data(), static_cast<qsizetype>(month.size()));
+    });
+    SetFixedEntries(cboYear, LastWholeYear - FirstWholeYear + 1,
+                    [](int row) { return QString::number(FirstWholeYear + row); });
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     // The window opens on 1 January 1936, as it did when the list began there.

@@ -30,8 +30,7 @@ ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(pa
     PlaceTwips(cboMonth, 720, 30, 1305, 315);
     PlaceTwips(cboYear, 2070, 30, 1095, 315);
 
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+    SetFixedEntries(cboDate, 31, [](int row) { return QString::number(row + 1); });
 
     UserControl_Initialize(today);
     for (QComboBox* list : {cboDate, cboMonth, cboYear})
@@ -44,10 +43,11 @@ ucNADatePicker::ucNADatePicker(const QDate& today, QWidget* parent) : QWidget(pa
 
 void ucNADatePicker::UserControl_Initialize(const QDate& today) {
     const QLocale locale = QLocale::system();
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(locale.standaloneMonthName(month, QLocale::LongFormat));
-    for (int year = FirstYear; year <= LastYear; ++year)
-        cboYear->addItem(QString::number(year));
+        months.append(locale.standaloneMonthName(month, QLocale::LongFormat));
+    SetFixedEntries(cboMonth, 12, [months](int row) { return months.at(row); });
+    SetFixedEntries(cboYear, LastYear - FirstYear + 1, [](int row) { return QString::number(FirstYear + row); });
 
     SelectWholeDate(InitialDate(today));
 }
