@@ -1,5 +1,6 @@
 #include "ApplicationFlow.h"
 #include "CommandLine.h"
+#include "FontSetUpAhead.h"
 #include "MessageBox.h"
 #include "PrepareApplication.h"
 #include "SingleInstance.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     // Qt sees the program's name only: the command line is read already, and a record named like
     // one of Qt's own options (after "--") must not be taken for one.
     int qtArgc = 1;
+    const zodiac::FontSetUpAhead fonts;
     QApplication app(qtArgc, argv);
     zodiac::PrepareApplication();
 

@@ -5,6 +5,7 @@
 //                              once the details window is shown
 #include "ApplicationFlow.h"
 #include "BenchClock.h"
+#include "FontSetUpAhead.h"
 #include "PrepareApplication.h"
 #include "frmSave.h"
 
@@ -152,6 +153,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // As the program starts.
+    const zodiac::FontSetUpAhead fonts;
     bench::BenchApplication app(argc, argv);
     zodiac::PrepareApplication();
     const QStringList arguments = app.arguments();
