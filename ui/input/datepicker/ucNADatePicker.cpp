@@ -47,7 +47,8 @@ void ucNADatePicker::UserControl_Initialize(const QDate& today) {
     for (int month = 1; month <= 12; ++month)
         months.append(locale.standaloneMonthName(month, QLocale::LongFormat));
     SetFixedEntries(cboMonth, 12, [months](int row) { return months.at(row); });
-    SetFixedEntries(cboYear, LastYear - FirstYear + 1, [](int row) { return QString::number(FirstYear + row); });
+    SetFixedEntries(cboYear, LastYear - FirstYear + 1,
+                    [](int row) { return QString::number(FirstYear + row); });
 
     SelectWholeDate(InitialDate(today));
 }
