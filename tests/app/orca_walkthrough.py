@@ -220,7 +220,25 @@ def end_process(process):
 
 
 def keys(*names):
-    return lambda: subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+    """Presses keys one after another, as a person does: a modifier goes down a moment before the
+    key it goes with. With a screen reader listening, Qt holds each key back until the reader has
+    seen it, but acts on a shortcut's key at once: pressed together with Alt, the key's button acts
+    first, and the Alt that arrives after it, alone, puts the menu bar in keyboard mode."""
+    def press():
+        for index, name in enumerate(names):
+            if index:
+                time.sleep(0.06)
+            *modifiers, key = name.split("+")
+            command = []
+            for modifier in modifiers:
+                command += ["keydown", modifier]
+            if modifiers:
+                command += ["sleep", "0.2"]
+            command += ["key", key]
+            for modifier in reversed(modifiers):
+                command += ["keyup", modifier]
+            subprocess.run(["xdotool", *command], check=True)
+    return press
 
 
 def type_text(text):
