@@ -1,12 +1,16 @@
 #include "LeanStyle.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleOption>
 #include <QWidget>
 #include <algorithm>
@@ -47,6 +51,9 @@ const QString FusionFramePicture =
     QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
 constexpr int FusionFrameMargin = 6; // the picture's stretched edges
 
+// Where the style keeps its built-in pictures, each sign at several sizes ("left-16.png").
+const QString BuiltInPictureFolder = QStringLiteral(":/qt-project.org/styles/commonstyle/images");
+
 bool IsFusion(const QStyle* style) {
     return style && style->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
 }
@@ -61,12 +68,143 @@ bool PaintsWholePixels(const QPainter* painter) {
            painter->opacity() == 1.0 && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
+// A built-in picture, read as the PNG file it is. Left to guess the format, Qt would load every
+// image plug-in (and libjpeg) to ask each about the file, for pictures that are always PNG.
+QImage ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// A number as QPixmap writes it into its cache keys: each byte in memory order, low digit first.
+template <typename Number> QString CacheKeyHex(Number value) {
+    static constexpr char digits[] = "0123456789abcdef";
+    QString hex;
+    const auto* byte = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof value; ++i) {
+        hex += QLatin1Char(digits[byte[i] & 0xf]);
+        hex += QLatin1Char(digits[byte[i] >> 4]);
+    }
+    return hex;
+}
+
+// One built-in picture of a sign, and its size from the file's header.
+struct BuiltInPicture {
+    QString path;
+    QSize size;
+};
+
+int Area(const QSize& size) {
+    return size.width() * size.height();
+}
+
+// An icon made of the style's built-in pictures of one sign, each read only when a size is asked for
+// that needs it. The style reads them all at once: for a calendar's month arrows, drawn at 16
+// pixels, that is a 32 and a 128 pixel picture as well (64 KiB each at 128). The pictures read so
+// far make up an ordinary icon, which answers. An icon answers a size with the smallest picture of
+// at least its area, else the largest; that picture is read first, so the ordinary icon, holding
+// it, answers as the style's own would.
+class PicturesOnDemand : public QIconEngine {
+public:
+    explicit PicturesOnDemand(QList<BuiltInPicture> pictures) : m_pictures(std::move(pictures)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Read(size);
+        return m_read.pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Read(size);
+        return m_read.actualSize(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal scale =
+            painter->device() ? painter->device()->devicePixelRatio() : qApp->devicePixelRatio();
+        Read(rect.size() * scale);
+        m_read.paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off)
+            for (const BuiltInPicture& picture : m_pictures)
+                sizes.append(picture.size);
+        return sizes;
+    }
+    bool isNull() override { return m_pictures.isEmpty(); }
+    QString key() const override { return QStringLiteral("PicturesOnDemand"); }
+    QIconEngine* clone() const override { return new PicturesOnDemand(*this); }
+
+private:
+    void Read(const QSize& size) {
+        const int wanted = Area(size);
+        const BuiltInPicture* best = nullptr;
+        for (const BuiltInPicture& picture : m_pictures) {
+            const int kept = best ? Area(best->size) : 0;
+            const int other = Area(picture.size);
+            // Of two, the smaller if it is large enough, else the larger.
+            const int smaller = std::min(kept, other);
+            const int chosen = smaller >= wanted ? smaller : std::max(kept, other);
+            if (!best || (chosen == other && other != kept))
+                best = &picture;
+        }
+        if (!best || m_done.contains(best->path))
+            return;
+        m_done.append(best->path);
+        m_read.addPixmap(QPixmap::fromImage(ReadPng(best->path)));
+    }
+
+    QList<BuiltInPicture> m_pictures;
+    QStringList m_done;
+    QIcon m_read;
+};
+
+// The built-in pictures of a standard icon that Fusion makes of them alone, for the icons the
+// program's windows ask for; none for other icons.
+QList<BuiltInPicture> BuiltInPictures(QStyle::StandardPixmap icon) {
+    QString sign;
+    if (icon == QStyle::SP_ArrowLeft)
+        sign = QStringLiteral("left-");
+    else if (icon == QStyle::SP_ArrowRight)
+        sign = QStringLiteral("right-");
+    else if (icon == QStyle::SP_ToolBarHorizontalExtensionButton) // a menu bar's, for entries cut off
+        sign = QGuiApplication::isRightToLeft() ? QStringLiteral("toolbar-ext-h-rtl-")
+                                                : QStringLiteral("toolbar-ext-h-");
+    else
+        return {};
+    QList<BuiltInPicture> pictures;
+    const QDir folder(BuiltInPictureFolder);
+    // Matched by hand: a name filter would bring in the regular expression engine.
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        if (!name.startsWith(sign) || !name.endsWith(QStringLiteral(".png")))
+            continue;
+        bool number = false;
+        if (QStringView(name).sliced(sign.size()).chopped(4).toInt(&number) <= 0 || !number) // not "rtl-16"
+            continue;
+        QImageReader reader(folder.filePath(name), "png");
+        reader.setAutoDetectImageFormat(false);
+        if (reader.size().isValid())
+            pictures.append({folder.filePath(name), reader.size()});
+    }
+    return pictures;
+}
+
 } // namespace
 
+QPixmap ReadBuiltInPicture(const QString& path) {
+    const QPixmap picture = QPixmap::fromImage(ReadPng(path));
+    // QPixmap's key for a file: path, modification time, size, kind of pixmap (0, a plain one).
+    const QFileInfo file(path);
+    QPixmapCache::insert(QStringLiteral("qt_pixmap") + file.absoluteFilePath() +
+                             CacheKeyHex(static_cast<uint>(file.lastModified().toSecsSinceEpoch())) +
+                             CacheKeyHex(static_cast<quint64>(file.size())) + CacheKeyHex(0U),
+                         picture);
+    return picture;
+}
+
 LeanStyle::FusionFrame LeanStyle::ReadFusionFrame() {
-    QImageReader reader(FusionFramePicture, "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Fusion draws the strip its frame's place is read off (below) from the same file: it finds the
+    // picture in the pixmap cache.
+    const QPixmap picture = ReadBuiltInPicture(FusionFramePicture);
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRect middle =
         image.rect().adjusted(FusionFrameMargin, FusionFrameMargin, -FusionFrameMargin, -FusionFrameMargin);
     if (middle.isEmpty())
@@ -85,7 +223,7 @@ LeanStyle::FusionFrame LeanStyle::ReadFusionFrame() {
         ++firstRow;
     if (firstRow == middle.top())
         return {};
-    return {QPixmap::fromImage(image), QColor::fromRgba(qUnpremultiply(colour)), firstRow};
+    return {picture, QColor::fromRgba(qUnpremultiply(colour)), firstRow};
 }
 
 // How far below the top of the box Fusion starts the picture depends on the title, its font and
@@ -175,8 +313,18 @@ QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, c
     // asked with the desktop's settings off for the call, and gives the built-in icons it would
     // end up with.
     const bool aware = QGuiApplication::desktopSettingsAware();
-    if (theme == QIcon::fallbackThemeName())
+    if (theme == QIcon::fallbackThemeName()) {
+        // Under Fusion, the icons the windows ask for are made of those built-in pictures here, each
+        // read when it is first drawn.
+        const QList<BuiltInPicture> pictures =
+            IsFusion(baseStyle()) ? BuiltInPictures(icon) : QList<BuiltInPicture>();
+        if (!pictures.isEmpty()) {
+            const QIcon made(new PicturesOnDemand(pictures));
+            m_icons.insert(key, made);
+            return made;
+        }
         QGuiApplication::setDesktopSettingsAware(false);
+    }
     const QIcon made = QProxyStyle::standardIcon(icon, option, widget);
     QGuiApplication::setDesktopSettingsAware(aware);
     m_icons.insert(key, made);

@@ -40,6 +40,10 @@ private:
     mutable std::optional<FusionFrame> m_fusionFrame;
 };
 
+// One of the style's built-in PNG pictures, read without asking the image plug-ins about it, and put
+// in the pixmap cache where QPixmap looks for that file: the style's own drawing finds it there.
+QPixmap ReadBuiltInPicture(const QString& path);
+
 // Puts LeanStyle around the application's style.
 void UseLeanStyle();
 

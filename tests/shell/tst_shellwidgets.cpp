@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QStyleFactory>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -253,6 +254,54 @@ private slots:
                 }
         }
         QVERIFY(QGuiApplication::desktopSettingsAware());
+    }
+
+    // The style's built-in pictures are read as PNG, without the image plug-ins, and kept where
+    // QPixmap's own reading of the file finds them. The month arrows read only the sizes drawn, and
+    // show the style's own pixels at every size, scale and mode.
+    void builtInPicturesAreTheStylesOwn() {
+        const QString groupBox =
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+        const QPixmap read = ReadBuiltInPicture(groupBox);
+        QVERIFY(!read.isNull());
+        QCOMPARE(QPixmap(groupBox).cacheKey(), read.cacheKey());
+
+        const QString theme = QIcon::themeName();
+        QIcon::setThemeName(QIcon::fallbackThemeName());
+        std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
+        LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (const QStyle::StandardPixmap sign :
+             {QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight, QStyle::SP_ToolBarHorizontalExtensionButton,
+              QStyle::StandardPixmap(-1)}) {
+            // The last: the menu bar's icon once more, right to left.
+            const bool rightToLeft = sign < 0;
+            QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            const QIcon ours =
+                lean.standardIcon(rightToLeft ? QStyle::SP_ToolBarHorizontalExtensionButton : sign);
+            const QIcon theirs =
+                own->standardIcon(rightToLeft ? QStyle::SP_ToolBarHorizontalExtensionButton : sign);
+            const auto sizes = [](const QIcon& icon) {
+                QList<QSize> sizes = icon.availableSizes();
+                std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+                return sizes;
+            };
+            QCOMPARE(sizes(ours), sizes(theirs));
+            for (const int side : {8, 16, 20, 24, 32, 40, 128, 200})
+                for (const qreal scale : {1.0, 1.5, 2.0})
+                    for (const QIcon::Mode mode :
+                         {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+                        const QSize size(side, side);
+                        const QString where =
+                            QStringLiteral("%1 %2 %3 %4").arg(sign).arg(side).arg(scale).arg(mode);
+                        QVERIFY2(ours.actualSize(size, mode) == theirs.actualSize(size, mode),
+                                 qPrintable(where));
+                        QVERIFY2(ours.pixmap(size, scale, mode).toImage() ==
+                                     theirs.pixmap(size, scale, mode).toImage(),
+                                 qPrintable(where));
+                    }
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QIcon::setThemeName(theme);
     }
 
     void messageSeamSeesCaptionAndIcon_data() {
