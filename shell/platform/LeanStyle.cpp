@@ -7,11 +7,13 @@
 #include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QStyleOption>
+#include <QVersionNumber>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -101,9 +103,9 @@ int Area(const QSize& size) {
 // An icon made of the style's built-in pictures of one sign, each read only when a size is asked for
 // that needs it. The style reads them all at once: for a calendar's month arrows, drawn at 16
 // pixels, that is a 32 and a 128 pixel picture as well (64 KiB each at 128). The pictures read so
-// far make up an ordinary icon, which answers. An icon answers a size with the smallest picture of
-// at least its area, else the largest; that picture is read first, so the ordinary icon, holding
-// it, answers as the style's own would.
+// far make up an ordinary icon, which answers. Qt 6.4's icon answers a size with the smallest
+// picture of at least its area, else the largest; that picture is read first, so the ordinary icon,
+// holding it, answers as the style's own would.
 class PicturesOnDemand : public QIconEngine {
 public:
     explicit PicturesOnDemand(QList<BuiltInPicture> pictures) : m_pictures(std::move(pictures)) {}
@@ -158,8 +160,14 @@ private:
 };
 
 // The built-in pictures of a standard icon that Fusion makes of them alone, for the icons the
-// program's windows ask for; none for other icons.
+// program's windows ask for; none for other icons. None either where Qt's icons choose their
+// pictures otherwise than by area: from Qt 6.5 on, an icon also weighs the scale the style gives
+// each picture (Qt 6.8 takes a 32-pixel arrow as the 16-pixel one at twice the scale), and the
+// style's own icon is used there.
 QList<BuiltInPicture> BuiltInPictures(QStyle::StandardPixmap icon) {
+    static const bool byArea = QLibraryInfo::version() < QVersionNumber(6, 5);
+    if (!byArea)
+        return {};
     QString sign;
     if (icon == QStyle::SP_ArrowLeft)
         sign = QStringLiteral("left-");
