@@ -7,7 +7,42 @@
 #include "frmSave.h"
 #include "frmSignDetails.h"
 
+#include <QAccessible>
+#include <QEvent>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+
 namespace zodiac {
+
+namespace {
+
+// Runs an action from the event loop once the watched window's first paint pass is over.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> action)
+        : QObject(window), m_action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(m_action));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+// Rows of the rehearsed window drawn at a time: a narrow band keeps the picture small.
+constexpr int RehearsalBand = 64;
+
+} // namespace
 
 int CoBrand_Randomize(frmMain& window, std::mt19937& generator) {
     std::uniform_int_distribution<int> die(1, 6);
@@ -41,7 +76,29 @@ frmMain* ApplicationFlow::ShowMainWindow() {
     connect(window, &frmMain::endRequested, this, [] { EndApplication(); });
     m_main = window;
     window->show();
+    if (!m_rehearsed) {
+        m_rehearsed = true;
+        new AfterFirstPaint(window, [flow = QPointer<ApplicationFlow>(this)] {
+            if (flow)
+                flow->RehearseSignDetails();
+        });
+    }
     return window;
+}
+
+void ApplicationFlow::RehearseSignDetails() {
+    // A screen reader is told of every window that is built, shown or not: with one listening,
+    // nothing is rehearsed.
+    if (QAccessible::isActive() || !m_main || !m_main->isVisible() || m_details)
+        return;
+    // An empty reading: the captions, links, menus, calendar and frames are the real window's, and
+    // no glyph is drawn that the user's own reading might not need.
+    frmSignDetails rehearsal{ZodiacReading{}};
+    const qreal scale = m_main->devicePixelRatioF();
+    QImage band(QSize(rehearsal.width(), RehearsalBand) * scale, QImage::Format_RGB32);
+    band.setDevicePixelRatio(scale);
+    for (int top = 0; top < rehearsal.height(); top += RehearsalBand)
+        rehearsal.render(&band, QPoint(), QRegion(0, top, rehearsal.width(), RehearsalBand));
 }
 
 frmSignDetails* ApplicationFlow::ShowSignDetails() {

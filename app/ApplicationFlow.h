@@ -38,6 +38,12 @@ public:
     const ZodiacReading& Reading() const { return m_reading; }
 
 private:
+    // Builds a details window once, while the user fills in the first main window, draws it off
+    // screen and throws it away, so that the first Proceed finds the fonts, glyphs, style pictures
+    // and the window's own code ready, as every later Proceed does. Nothing of it is shown.
+    void RehearseSignDetails();
+
+    bool m_rehearsed = false;
     ZodiacReading m_reading;
     const NewYearTable m_table = BuildNewYearTable();
     std::mt19937 m_generator;

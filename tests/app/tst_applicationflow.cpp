@@ -30,6 +30,14 @@ class tst_ApplicationFlow : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    struct DetailsSeen : QObject {
+        bool seen = false;
+        bool eventFilter(QObject* watched, QEvent*) override {
+            seen = seen || qobject_cast<frmSignDetails*>(watched);
+            return false;
+        }
+    };
+
     static bool FullBrandOnTop(frmMain* window) {
         auto* label = window->findChild<QLabel*>("lblFullBrand");
         return label->parentWidget()->childAt(label->geometry().center()) == label;
@@ -140,6 +148,24 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!flow.MainWindow());
         QVERIFY(!flow.SignDetails());
+    }
+
+    // While the first main window waits, a details window is drawn off screen and thrown away:
+    // nothing of it shows or stays.
+    void rehearsalLeavesNothing() {
+        DetailsSeen watch;
+        qApp->installEventFilter(&watch);
+        zodiac::ApplicationFlow flow(7);
+        frmMain* main = flow.ShowMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QTRY_VERIFY(watch.seen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(window == main || (!window->isVisible() && !qobject_cast<frmSignDetails*>(window)));
+        QCOMPARE(main->focusWidget(), main->findChild<QLineEdit*>("txtName"));
+        Proceed(main);
+        QVERIFY(flow.SignDetails()->isVisible());
+        QCOMPARE(endings, 0);
     }
 
     // A record from the command line opens once the main window is up (tst_frmmain: what Open refuses).
