@@ -71,13 +71,12 @@ bool PaintsWholePixels(const QPainter* painter) {
            painter->opacity() == 1.0 && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-// A built-in picture, read as the PNG file it is. Left to guess the format, Qt would load every
-// image plug-in (and libjpeg) to ask each about the file, for pictures that are always PNG.
-QImage ReadPng(const QString& path) {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
+// A reader of a built-in picture as the PNG file it is. Left to guess the format, Qt would load
+// every image plug-in (and libjpeg) to ask each about the file, for pictures that are always PNG.
+class PngReader : public QImageReader {
+public:
+    explicit PngReader(const QString& path) : QImageReader(path, "png") { setAutoDetectImageFormat(false); }
+};
 
 // A number as QPixmap writes it into its cache keys: each byte in memory order, low digit first.
 template <typename Number> QString CacheKeyHex(Number value) {
@@ -152,7 +151,7 @@ private:
         if (!best || m_done.contains(best->path))
             return;
         m_done.append(best->path);
-        m_read.addPixmap(QPixmap::fromImage(ReadPng(best->path)));
+        m_read.addPixmap(QPixmap::fromImage(PngReader(best->path).read()));
     }
 
     QList<BuiltInPicture> m_pictures;
@@ -200,10 +199,9 @@ QList<BuiltInPicture> BuiltInPictures(QStyle::StandardPixmap icon) {
         bool number = false;
         if (QStringView(name).sliced(sign.size()).chopped(4).toInt(&number) <= 0 || !number) // not "rtl-16"
             continue;
-        QImageReader reader(folder.filePath(name), "png");
-        reader.setAutoDetectImageFormat(false);
-        if (reader.size().isValid())
-            pictures.append({folder.filePath(name), reader.size()});
+        const QString path = folder.filePath(name);
+        if (const QSize size = PngReader(path).size(); size.isValid())
+            pictures.append({path, size});
     }
     return pictures;
 }
@@ -211,7 +209,7 @@ QList<BuiltInPicture> BuiltInPictures(QStyle::StandardPixmap icon) {
 } // namespace
 
 QPixmap ReadBuiltInPicture(const QString& path) {
-    const QPixmap picture = QPixmap::fromImage(ReadPng(path));
+    const QPixmap picture = QPixmap::fromImage(PngReader(path).read());
     // QPixmap's key for a file: path, modification time, size, kind of pixmap (0, a plain one).
     const QFileInfo file(path);
     QPixmapCache::insert(QStringLiteral("qt_pixmap") + file.absoluteFilePath() +
